@@ -1,0 +1,94 @@
+#include "base/path_resolver.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+namespace qinghe {
+
+namespace {
+
+QString normalised(QStringView path) {
+    QString out = path.toString();
+    out.replace(u'\\', u'/');
+    return out;
+}
+
+} // namespace
+
+PathResolver::PathResolver(QString rootDirectory)
+    : root_(std::move(rootDirectory)) {
+    if (!root_.endsWith(u'/')) {
+        root_ += u'/';
+    }
+}
+
+const PathResolver::Listing* PathResolver::listing(const QString& directory) const {
+    const QFileInfo info(directory);
+    if (!info.isDir()) {
+        return nullptr;
+    }
+    const QDateTime modified = info.lastModified();
+    auto it = listings_.find(directory);
+    if (it != listings_.end() && it->modified == modified && !it->racy) {
+        return &*it;
+    }
+    Listing fresh;
+    fresh.modified = modified;
+    // Time stamps are coarse: a listing taken in the same second as the change it reflects cannot
+    // be trusted to see the next change of that second, so it is taken again next time.
+    fresh.racy = modified.msecsTo(QDateTime::currentDateTimeUtc()) < 2000;
+    const QStringList names =
+        QDir(directory).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    for (const QString& name : names) {
+        fresh.exact.insert(name);
+        fresh.byFoldedName.insert(name.toCaseFolded(), name);
+    }
+    return &*listings_.insert(directory, std::move(fresh));
+}
+
+QString PathResolver::resolve(QStringView relative) const {
+    const QString path = normalised(relative);
+    const bool absolute = path.startsWith(u'/');
+    QString current = absolute ? QStringLiteral("/") : root_;
+    const QString direct = absolute ? path : root_ + path;
+    if (QFileInfo::exists(direct)) {
+        return QDir::cleanPath(direct);
+    }
+
+    const QStringList parts = path.split(u'/', Qt::SkipEmptyParts);
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        const QString& part = parts[i];
+        if (part == u".") {
+            continue;
+        }
+        QString next;
+        if (part != u"..") {
+            if (const Listing* list = listing(current)) {
+                // An exact spelling wins: Base64 sound names may differ from each other only in case.
+                next = list->exact.contains(part) ? part : list->byFoldedName.value(part.toCaseFolded());
+            }
+        }
+        if (next.isEmpty()) {
+            // Not found (or ".."): keep the rest as written.
+            QString rest = current;
+            for (qsizetype j = i; j < parts.size(); ++j) {
+                rest += parts[j];
+                if (j + 1 < parts.size()) {
+                    rest += u'/';
+                }
+            }
+            return QDir::cleanPath(rest);
+        }
+        current += next;
+        if (i + 1 < parts.size()) {
+            current += u'/';
+        }
+    }
+    return QDir::cleanPath(current);
+}
+
+bool PathResolver::exists(QStringView relative) const {
+    return QFileInfo::exists(resolve(relative));
+}
+
+} // namespace qinghe
