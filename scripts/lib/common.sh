@@ -18,7 +18,7 @@ QH_PACKAGES=(
     libpugixml-dev libsdl2-dev libmpg123-dev libzinnia-dev zinnia-utils tegaki-zinnia-simplified-chinese
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai
-    espeak-ng sox libsox-fmt-mp3 lame unicode-data
+    espeak-ng libespeak-ng-dev sox libsox-fmt-mp3 lame libmp3lame-dev unicode-data
     xvfb xauth imagemagick poppler-utils
 )
 

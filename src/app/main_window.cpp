@@ -4,6 +4,7 @@
 #include "app/study_area.h"
 #include "app/tree_icons.h"
 #include "audio/audio_devices.h"
+#include "audio/audio_resources.h"
 #include "audio/audio_service.h"
 #include "audio/sound_name.h"
 #include "base/ini_file.h"
@@ -42,11 +43,6 @@ template <typename Step> void guarded(Step&& step) noexcept {
         step();
     } catch (...) {
     }
-}
-
-QByteArray resourceBytes(const QString& name) {
-    QFile file(name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace
@@ -252,8 +248,8 @@ bool MainWindow::initialise() {
     guarded([this] { placeWindow(); });
     guarded([this] { qApp->installEventFilter(this); });
     guarded([this] {
-        state_.okSound = resourceBytes(QStringLiteral(":/sounds/ok.wav"));
-        state_.wrongSound = resourceBytes(QStringLiteral(":/sounds/wrong.wav"));
+        state_.okSound = embeddedSound(kOkSoundResource);
+        state_.wrongSound = embeddedSound(kWrongSoundResource);
     });
     state_.testPaperText = TestPaperText::fromBaseSize(state_.settings.testFontSize);
     guarded([this] {

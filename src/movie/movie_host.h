@@ -23,7 +23,8 @@ public:
     // is missing or not a movie.
     virtual bool setMovie(const QString& path) = 0;
     // With layer 0 and an empty address the current movie is unloaded. A non-empty address loads
-    // that file (a plain path or a file:// URL) like setMovie.
+    // that file (a plain path or a file:// URL) like setMovie. Our movies have no other layers:
+    // calls for them do nothing.
     virtual void loadMovie(int layer, const QString& address) = 0;
     virtual QString moviePath() const = 0;
     virtual bool hasMovie() const = 0;
@@ -42,7 +43,8 @@ public:
     virtual void setBackgroundColor(int bgr) = 0;
 
 Q_SIGNALS:
-    // The movie sent a command.
+    // The movie sent a command. Delivered from the event loop, never from inside the movie's own
+    // script, so a handler may replace or unload the movie.
     void fsCommand(const QString& command, const QString& arguments);
 };
 

@@ -1,0 +1,31 @@
+// The yardstick of the start-up benchmark: a bare Qt Widgets main window, shown and painted, then
+// gone. It reports the moment it painted the way the program does.
+#include <QApplication>
+#include <QDateTime>
+#include <QElapsedTimer>
+#include <QMainWindow>
+#include <QStatusBar>
+#include <QTimer>
+#include <QWindow>
+
+#include <cstdio>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QMainWindow window;
+    window.setWindowTitle(QStringLiteral("bare"));
+    window.statusBar()->showMessage(QStringLiteral("bare"));
+    window.resize(1024, 700);
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
+           waited.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    window.repaint();
+    std::fprintf(stderr, "qinghe-trace 0 main-window-painted %lld\n",
+                 static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
+    QTimer::singleShot(0, &app, &QApplication::quit);
+    return QApplication::exec();
+}

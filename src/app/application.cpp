@@ -1,0 +1,121 @@
+#include "app/application.h"
+
+#include "app/app_services.h"
+#include "app/look_and_feel.h"
+#include "app/main_window.h"
+#include "app/secondary_windows.h"
+#include "app/startup_trace.h"
+#include "audio/audio_devices.h"
+#include "audio/audio_engine.h"
+#include "audio/audio_resources.h"
+#include "base/message_box_prompter.h"
+#include "base/process_launcher.h"
+#include "base/program_dir.h"
+#include "base/random_source.h"
+#include "movie/qml_movie_engine.h"
+#include "movie/qml_movie_host.h"
+#include "movie/scene_graph_backend.h"
+#include "writing/pad_link.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTimer>
+#include <QWindow>
+
+namespace qinghe {
+
+namespace {
+
+// Start-up and exit speak to the engine through the device seam.
+class EngineDevices final : public AudioDevices {
+public:
+    explicit EngineDevices(AudioEngine& engine)
+        : engine_(engine) {}
+    bool openRecordingDevice() override { return engine_.openRecordingDevice(); }
+    bool librariesCompatible() const override { return AudioEngine::librariesCompatible(); }
+    bool openOutput() override { return engine_.openOutput(); }
+    void close() override { engine_.close(); }
+
+private:
+    AudioEngine& engine_;
+};
+
+// Shows the window and paints it before anything else happens, as the start-up order requires.
+void showAndPaint(QWidget& window) {
+    window.show();
+    QElapsedTimer waited;
+    waited.start();
+    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
+           waited.elapsed() < 3000) {
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
+    }
+    window.repaint();
+}
+
+} // namespace
+
+int runApplication(int argc, char** argv) {
+    const StartupTrace trace;
+    useSoftwareSceneGraphByDefault();
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("qinghe"));
+    QApplication::setApplicationDisplayName(QStringLiteral("青禾书屋"));
+    trace.mark("application");
+    installChineseTranslations(app);
+    installFontSubstitutions();
+    initAudioResources();
+
+    const QString directory = programDirectory();
+    MessageBoxPrompter prompter;
+    AudioEngine audio;
+    EngineDevices devices(audio);
+    QmlMovieEngine movies(directory);
+    QtProcessLauncher launcher;
+    LocalSocketPadLink pad;
+    SystemRandom random;
+    AppServices services{directory,
+                         prompter,
+                         audio,
+                         devices,
+                         [&movies](QWidget* parent, const QString& name) -> MovieHost* {
+                             auto* host = new QmlMovieHost(movies, parent);
+                             host->widget()->setObjectName(name);
+                             return host;
+                         },
+                         launcher,
+                         pad,
+                         random,
+                         nullptr};
+
+    MainWindow window(services);
+    prompter.setParent(&window);
+    const bool started = window.initialise();
+    trace.mark("main-window-created");
+    if (!started) {
+        // The message has been shown; the program ends once the event loop runs.
+        QTimer::singleShot(0, &window, &MainWindow::quitProgram);
+        return QApplication::exec();
+    }
+
+    showAndPaint(window);
+    trace.mark("main-window-painted");
+    if (window.runState().lesson) {
+        trace.mark("lesson-shown");
+    }
+    const SecondaryWindows secondary = createSecondaryWindows(window);
+    trace.mark("secondary-windows-created");
+
+    if (qEnvironmentVariable("QINGHE_QUIT_AFTER_START") == u"1") {
+        // For the start-up benchmark: the first lesson is on the screen, nothing else is wanted.
+        QTimer::singleShot(0, &window, &MainWindow::quitProgram);
+        return QApplication::exec();
+    }
+    // Movies load once the window is on the screen: the QML engine is the slowest part of start-up.
+    QTimer::singleShot(0, &movies, [&movies, &trace] {
+        movies.start();
+        trace.mark("movies-started");
+    });
+    return QApplication::exec();
+}
+
+} // namespace qinghe
