@@ -9,12 +9,14 @@
 #include "audio/audio_engine.h"
 #include "audio/audio_resources.h"
 #include "base/message_box_prompter.h"
+#include "base/path_resolver.h"
 #include "base/process_launcher.h"
 #include "base/program_dir.h"
 #include "base/random_source.h"
 #include "movie/qml_movie_engine.h"
 #include "movie/qml_movie_host.h"
 #include "movie/scene_graph_backend.h"
+#include "study/lesson_records.h"
 #include "writing/pad_link.h"
 
 #include <QApplication>
@@ -73,6 +75,8 @@ int runApplication(int argc, char** argv) {
     QtProcessLauncher launcher;
     LocalSocketPadLink pad;
     SystemRandom random;
+    const PathResolver paths(directory);
+    StudyRecords records(paths);
     AppServices services{directory,
                          prompter,
                          audio,
@@ -85,7 +89,7 @@ int runApplication(int argc, char** argv) {
                          launcher,
                          pad,
                          random,
-                         nullptr};
+                         &records};
 
     MainWindow window(services);
     prompter.setParent(&window);

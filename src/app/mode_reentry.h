@@ -1,9 +1,8 @@
 #pragma once
 
-namespace qinghe {
+#include "study/drill_kind.h"
 
-// The four recognition drills, in the order their check marks are tested when a lesson is selected.
-enum class Drill { CharacterToPinyin, SoundToCharacter, PinyinToCharacter, SoundToPinyin };
+namespace qinghe {
 
 // Which study mode the tool bar is in: the group button that is down and the drill item that
 // carries its check mark (the check stays when another mode is chosen).
