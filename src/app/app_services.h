@@ -1,24 +1,19 @@
 #pragma once
 
+#include "movie/movie_host.h"
+
 #include <QString>
-
-#include <functional>
-
-class QWidget;
 
 namespace qinghe {
 
 class AudioDevices;
 class AudioService;
-class LessonRecords;
-class MovieHost;
+class CompanionWindows;
 class PadLink;
 class ProcessLauncher;
 class Prompter;
 class RandomSource;
-
-// Creates a movie host as a child of the given widget; the name is the host's control name.
-using MovieHostFactory = std::function<MovieHost*(QWidget* parent, const QString& name)>;
+class StudyRecords;
 
 // The seams the main window works through. The application wires the real ones; tests wire fakes.
 struct AppServices {
@@ -30,7 +25,8 @@ struct AppServices {
     ProcessLauncher& launcher;
     PadLink& pad;
     RandomSource& random;
-    LessonRecords* records = nullptr; // the character and word records; none = empty lesson lists
+    StudyRecords& records;        // the character and word records of the current book
+    CompanionWindows& companions; // test papers, click-to-read, cards, pinyin lessons, topics
 };
 
 } // namespace qinghe

@@ -1,6 +1,7 @@
 #include "app/application.h"
 
 #include "app/app_services.h"
+#include "app/companion_windows.h"
 #include "app/look_and_feel.h"
 #include "app/main_window.h"
 #include "app/secondary_windows.h"
@@ -77,6 +78,7 @@ int runApplication(int argc, char** argv) {
     SystemRandom random;
     const PathResolver paths(directory);
     StudyRecords records(paths);
+    NoCompanionWindows companions;
     AppServices services{directory,
                          prompter,
                          audio,
@@ -89,7 +91,8 @@ int runApplication(int argc, char** argv) {
                          launcher,
                          pad,
                          random,
-                         &records};
+                         records,
+                         companions};
 
     MainWindow window(services);
     prompter.setParent(&window);

@@ -1,20 +1,35 @@
 #include "app/main_window.h"
 
+#include "app/companion_windows.h"
+#include "app/lesson_movie_command.h"
+#include "app/lesson_segments.h"
 #include "app/lesson_tree.h"
 #include "app/study_area.h"
+#include "app/test_paper_menu.h"
+#include "app/toolbar_icons.h"
 #include "app/tree_icons.h"
+#include "app/window_parking.h"
 #include "audio/audio_devices.h"
 #include "audio/audio_resources.h"
 #include "audio/audio_service.h"
 #include "audio/sound_name.h"
 #include "base/ini_file.h"
-#include "base/path_resolver.h"
-#include "base/process_launcher.h"
 #include "base/prompter.h"
 #include "catalogue/catalogue.h"
-#include "catalogue/lesson_records.h"
 #include "catalogue/xml_document.h"
 #include "movie/movie_host.h"
+#include "study/browser/quick_memorise_panel.h"
+#include "study/browser/stroke_box.h"
+#include "study/browser/word_button_row.h"
+#include "study/browser/word_group_browser.h"
+#include "study/character_table/character_table_window.h"
+#include "study/dictation/dictation_entry.h"
+#include "study/dictation/dictation_list_window.h"
+#include "study/dictation/dictation_panel.h"
+#include "study/drills/drill_controls.h"
+#include "study/drills/drill_entry.h"
+#include "study/drills/drill_panel.h"
+#include "writing/pad_launch.h"
 #include "writing/pad_link.h"
 
 #include <QApplication>
@@ -22,20 +37,19 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScreen>
 #include <QSplitter>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
 namespace qinghe {
 
 namespace {
-
-const QString kNoCharactersCaption = QStringLiteral("生字说明！");
-const QString kNoCharactersText = QStringLiteral("您当前选择的课文，对应的课本中不包含相应的生字内容！\r\r\r"
-                                                 "请选择其它课文进行相关生字的学习与训练！");
 
 // Runs one step of a sequence whose steps must not stop each other.
 template <typename Step> void guarded(Step&& step) noexcept {
@@ -45,11 +59,15 @@ template <typename Step> void guarded(Step&& step) noexcept {
     }
 }
 
+const QString kNotALesson = QStringLiteral("您选择的不是具体的课文！\r请选择具体的课文进行学习。");
+
 } // namespace
 
 MainWindow::MainWindow(AppServices& services, QWidget* parent)
     : QMainWindow(parent)
-    , services_(services) {
+    , services_(services)
+    , paths_(services.programDirectory)
+    , context_{state_, services.records, services.audio, services.prompter, services.random, paths_} {
     setObjectName(QStringLiteral("Tfrm_Main"));
     state_.programDirectory = services_.programDirectory;
     handwritingTimer_.setInterval(1000);
@@ -58,10 +76,8 @@ MainWindow::MainWindow(AppServices& services, QWidget* parent)
     testMenuTimer_.setSingleShot(true);
     startTimer_.setInterval(1000);
     startTimer_.setSingleShot(true);
-    quickMemoriseTimer_.setInterval(4000);
-    slideInTimer_.setInterval(1);
-    dictationTimer_.setInterval(8000);
     connect(&handwritingTimer_, &QTimer::timeout, this, &MainWindow::onHandwritingTimer);
+    connect(&testMenuTimer_, &QTimer::timeout, this, &MainWindow::buildTestPaperMenu);
     buildWindow();
 }
 
@@ -69,15 +85,22 @@ MainWindow::~MainWindow() {
     if (qApp != nullptr) {
         qApp->removeEventFilter(this);
     }
+    // The paper is a child of this window: its end must not reach back into a window being torn down.
+    if (testPaperWindow_) {
+        disconnect(testPaperWindow_, nullptr, this, nullptr);
+    }
 }
 
 QString MainWindow::path(const QString& relative) const {
-    return PathResolver(services_.programDirectory).resolve(relative);
+    return paths_.resolve(relative);
 }
 
 QString MainWindow::characterSoundPath(const QString& reading) const {
-    return path(QStringLiteral("DATA\\") + state_.edition() + QStringLiteral("\\sound\\") +
-                soundName(reading) + QStringLiteral(".mp3"));
+    return context_.soundFile(reading);
+}
+
+QWidget* MainWindow::studyArea() const {
+    return studyArea_;
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -86,6 +109,10 @@ QString MainWindow::characterSoundPath(const QString& reading) const {
 void MainWindow::buildWindow() {
     setWindowTitle(QStringLiteral("青禾书屋"));
     setMinimumSize(600, 450);
+    setContextMenuPolicy(Qt::PreventContextMenu);
+
+    toolBar_ = new MainToolBar(this);
+    addToolBar(Qt::TopToolBarArea, toolBar_->bar());
 
     splitter_ = new QSplitter(Qt::Horizontal, this);
     splitter_->setObjectName(QStringLiteral("Splitter1"));
@@ -105,22 +132,44 @@ void MainWindow::buildWindow() {
 
     panels_[size_t(Panel::LessonStudy)] = buildLessonStudyPanel();
     panels_[size_t(Panel::Info)] = buildInfoPanel();
-    panels_[size_t(Panel::DrillPinyinToChar)] = buildDrillPanel(QStringLiteral("pnl_kyrz"), 1);
-    panels_[size_t(Panel::DrillCharToPinyin)] = buildDrillPanel(QStringLiteral("pnl_kzry"), 2);
-    panels_[size_t(Panel::DrillSoundToChar)] = buildDrillPanel(QStringLiteral("pnl_tyrz"), 0);
-    panels_[size_t(Panel::DrillSoundToPinyin)] = buildDrillPanel(QStringLiteral("pnl_tyby"), 3);
-    panels_[size_t(Panel::Dictation)] = buildDictationPanel();
-    auto* quick = new QWidget(studyArea_);
-    quick->setObjectName(QStringLiteral("pnlmain"));
-    quick->setAutoFillBackground(true);
-    QPalette black = quick->palette();
-    black.setColor(QPalette::Window, Qt::black);
-    quick->setPalette(black);
-    panels_[size_t(Panel::QuickMemorise)] = quick;
+    drillControls_ = new DrillControls(studyArea_, this);
+    const auto voicePrompts = [this] { return toolBar_->voicePromptsItem()->isChecked(); };
+    const std::array<std::pair<Drill, Panel>, 4> drills{{
+        {Drill::PinyinToCharacter, Panel::DrillPinyinToChar},
+        {Drill::CharacterToPinyin, Panel::DrillCharToPinyin},
+        {Drill::SoundToCharacter, Panel::DrillSoundToChar},
+        {Drill::SoundToPinyin, Panel::DrillSoundToPinyin},
+    }};
+    for (const auto& [drill, panel] : drills) {
+        auto* drillPanel =
+            new DrillPanel(drill, context_, services_.movieHosts, *drillControls_, voicePrompts, studyArea_);
+        drillPanels_[size_t(drill)] = drillPanel;
+        panels_[size_t(panel)] = drillPanel;
+    }
+    dictationList_ = new DictationListWindow(context_, this);
+    dictationList_->hide();
+    dictation_ = new DictationPanel(context_, services_.movieHosts, *dictationList_, this, studyArea_);
+    panels_[size_t(Panel::Dictation)] = dictation_;
+    quickMemorise_ = new QuickMemorisePanel(context_, studyArea_);
+    panels_[size_t(Panel::QuickMemorise)] = quickMemorise_;
     for (QWidget* panel : panels_) {
+        studyArea_->addPanel(panel);
         panel->hide();
     }
+    drillControls_->hide();
+    connect(studyArea_, &StudyArea::resized, this, &MainWindow::relayoutStudy);
 
+    testPaperHost_ = new QWidget(this);
+    testPaperHost_->setObjectName(QStringLiteral("pnl_shijuan"));
+    testPaperHost_->hide();
+
+    buildStatusBar();
+    connectToolBar();
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
+}
+
+void MainWindow::buildStatusBar() {
     auto* bar = new QStatusBar(this);
     bar->setObjectName(QStringLiteral("sb_state"));
     bar->setSizeGripEnabled(false);
@@ -136,10 +185,13 @@ void MainWindow::buildWindow() {
     }
     statusPanels_[0]->setText(QStringLiteral("无任何广告，给您一个纯净的学习环境！"));
     statusPanels_[2]->setText(QStringLiteral("请选择相应的课文，进行每课内容的学习或练习！"));
+    timerPanel_ = new QLabel(QStringLiteral("计时开始"), bar);
+    timerPanel_->setObjectName(QStringLiteral("pnltime"));
+    timerPanel_->setAlignment(Qt::AlignCenter);
+    timerPanel_->setMinimumWidth(90);
+    timerPanel_->hide();
+    bar->addPermanentWidget(timerPanel_);
     setStatusBar(bar);
-
-    connect(tree_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
 }
 
 QWidget* MainWindow::buildLessonStudyPanel() {
@@ -151,15 +203,16 @@ QWidget* MainWindow::buildLessonStudyPanel() {
     flashbg_ = services_.movieHosts(panel, QStringLiteral("flashbg"));
     flashbg_->widget()->setAccessibleName(QStringLiteral("课文动画"));
     layout->addWidget(flashbg_->widget(), 1);
-    wordButtons_ = new QWidget(panel);
-    wordButtons_->setObjectName(QStringLiteral("pnl_zc"));
-    wordButtons_->setFixedHeight(90);
+    wordButtons_ = new WordButtonRow(panel);
     wordButtons_->hide();
     layout->addWidget(wordButtons_);
-    // The stroke-order movie floats over the card; its box is placed by the character study mode.
+    // The stroke-order movie floats over the card; the character study mode places it.
     strokeMovie_ = services_.movieHosts(panel, QStringLiteral("FlashPlay_Main"));
     strokeMovie_->widget()->setAccessibleName(QStringLiteral("笔顺动画"));
     strokeMovie_->widget()->hide();
+    browser_ = new WordGroupBrowser(
+        context_, *flashbg_, *strokeMovie_, *wordButtons_, [this] { return width(); }, this);
+    connect(flashbg_, &MovieHost::fsCommand, this, &MainWindow::onLessonMovieCommand);
     return panel;
 }
 
@@ -190,29 +243,38 @@ QWidget* MainWindow::buildInfoPanel() {
     return panel;
 }
 
-QWidget* MainWindow::buildDrillPanel(const QString& name, int feedbackIndex) {
-    auto* panel = new QWidget(studyArea_);
-    panel->setObjectName(name);
-    MovieHost* feedback = services_.movieHosts(panel, QStringLiteral("flash_right%1").arg(feedbackIndex + 1));
-    feedback->widget()->setAccessibleName(QStringLiteral("答对动画"));
-    feedback->widget()->hide();
-    feedbackMovies_[size_t(feedbackIndex)] = feedback;
-    return panel;
-}
-
-QWidget* MainWindow::buildDictationPanel() {
-    auto* panel = new QWidget(studyArea_);
-    panel->setObjectName(QStringLiteral("pnl_wnnx"));
-    dictationRunning_ = new QWidget(panel);
-    dictationRunning_->setObjectName(QStringLiteral("pnl_wnnx_main"));
-    dictationRunning_->hide();
-    loudspeaker_ = services_.movieHosts(dictationRunning_, QStringLiteral("flash_laba"));
-    loudspeaker_->widget()->setAccessibleName(QStringLiteral("小喇叭"));
-    return panel;
-}
-
-QWidget* MainWindow::panel(Panel which) const {
-    return panels_[size_t(which)];
+void MainWindow::connectToolBar() {
+    MainToolBar& bar = *toolBar_;
+    connect(bar.lessonButton(), &QToolButton::clicked, this, &MainWindow::enterLessonMode);
+    connect(bar.characterStudyButton(), &QToolButton::clicked, this, &MainWindow::enterCharacterStudy);
+    connect(bar.lessonTestButton(), &QToolButton::clicked, this, &MainWindow::startLessonTest);
+    connect(bar.quickMemoriseButton(), &QToolButton::clicked, this, &MainWindow::enterQuickMemorise);
+    connect(bar.dictationButton(), &QToolButton::clicked, this, &MainWindow::enterDictation);
+    connect(bar.characterTableButton(), &QToolButton::clicked, this, &MainWindow::openCharacterTable);
+    connect(bar.exitButton(), &QToolButton::clicked, this, &MainWindow::quitProgram);
+    for (const Drill drill : {Drill::SoundToCharacter, Drill::PinyinToCharacter, Drill::SoundToPinyin,
+                              Drill::CharacterToPinyin}) {
+        connect(bar.drillItem(drill), &QAction::triggered, this, [this, drill] { enterDrill(drill); });
+    }
+    connect(bar.pinyinLessonsItem(), &QAction::triggered, this, &MainWindow::openPinyinLessons);
+    connect(bar.synonymsItem(), &QAction::triggered, this, &MainWindow::openSynonyms);
+    for (int book = 1; book <= 12; ++book) {
+        for (QAction* item : bar.unitCardMenu(book)->actions()) {
+            connect(item, &QAction::triggered, this, [this, item] {
+                openUnitCard(item->property("book").toInt(), item->property("unit").toInt(), item->text());
+            });
+        }
+    }
+    for (int grade = 1; grade <= 6; ++grade) {
+        connect(bar.startGradeItem(grade), &QAction::triggered, this,
+                [this, grade] { chooseStartGrade(grade); });
+    }
+    for (int i = 0; i < 5; ++i) {
+        connect(bar.fontSizeItem(i), &QAction::triggered, this, [this, i] { chooseTestFontSize(i); });
+    }
+    connect(bar.openPadItem(), &QAction::triggered, this, &MainWindow::openHandwritingPad);
+    connect(bar.padSetupItem(), &QAction::triggered, this, &MainWindow::showHandwritingSetup);
+    connect(&bar, &MainToolBar::buttonHovered, this, &MainWindow::onToolButtonHovered);
 }
 
 void MainWindow::showPanel(Panel which) {
@@ -229,6 +291,28 @@ bool MainWindow::isPanelShowing(Panel which) const {
     return !panels_[size_t(which)]->isHidden();
 }
 
+ModeState MainWindow::modeState() const {
+    ModeState mode;
+    mode.lesson = toolBar_->isDown(MainToolBar::Mode::Lesson);
+    mode.lessonTest = toolBar_->isDown(MainToolBar::Mode::LessonTest);
+    mode.characterStudy = toolBar_->isDown(MainToolBar::Mode::CharacterStudy);
+    mode.quickMemorise = toolBar_->isDown(MainToolBar::Mode::QuickMemorise);
+    mode.dictation = toolBar_->isDown(MainToolBar::Mode::Dictation);
+    for (int i = 0; i < 4; ++i) {
+        mode.drillCheck[i] = toolBar_->drillItem(Drill(i))->isChecked();
+    }
+    return mode;
+}
+
+int MainWindow::checkedStartGrade() const {
+    for (int grade = 1; grade <= 6; ++grade) {
+        if (toolBar_->startGradeItem(grade)->isChecked()) {
+            return grade;
+        }
+    }
+    return 0;
+}
+
 // ---------------------------------------------------------------------------------------------
 // Start-up
 
@@ -236,14 +320,14 @@ bool MainWindow::initialise() {
     // Settings: the defaults are in place; read every key in order.
     guarded([this] {
         const IniDocument ini = IniDocument::load(path(QStringLiteral("Data\\systxt\\Set.ini")));
-        SettingsRead read = readSettings(ini);
+        const SettingsRead read = readSettings(ini);
         state_.settings = read.settings;
         state_.settingsOk = read.ok;
     });
     if (!state_.settingsOk) {
         services_.prompter.inform(QStringLiteral("程序错误！"), QStringLiteral("无法载入软件所需资源！"));
     }
-
+    applyBookModeToMenus();
     guarded([this] { state_.recordingAvailable = services_.audioDevices.openRecordingDevice(); });
     guarded([this] { placeWindow(); });
     guarded([this] { qApp->installEventFilter(this); });
@@ -253,16 +337,17 @@ bool MainWindow::initialise() {
     });
     state_.testPaperText = TestPaperText::fromBaseSize(state_.settings.testFontSize);
     guarded([this] {
-        for (MovieHost* host : feedbackMovies_) {
-            host->loadMovie(0, QString());
-            host->setMovie(path(QStringLiteral("Data\\systxt\\lose.txt")));
+        for (DrillPanel* drill : drillPanels_) {
+            drill->feedbackMovie().loadMovie(0, QString());
+            drill->feedbackMovie().setMovie(path(QStringLiteral("Data\\systxt\\lose.txt")));
         }
     });
     state_.movieBase = movieBasePath(services_.programDirectory);
     guarded([this] {
-        loudspeaker_->loadMovie(0, QString());
-        loudspeaker_->setMovie(path(QStringLiteral("DATA\\systxt\\laba.swf")));
-        loudspeaker_->widget()->resize(250, 250);
+        MovieHost& loudspeaker = dictation_->loudspeaker();
+        loudspeaker.loadMovie(0, QString());
+        loudspeaker.setMovie(path(QStringLiteral("DATA\\systxt\\laba.swf")));
+        loudspeaker.widget()->resize(250, 250);
     });
     guarded([this] {
         if (!services_.audioDevices.librariesCompatible()) {
@@ -282,6 +367,22 @@ bool MainWindow::initialise() {
     tree_->show();
     loadEdition();
     return state_.settingsOk;
+}
+
+void MainWindow::applyBookModeToMenus() {
+    if (!state_.settings.singleBook()) {
+        return;
+    }
+    bool ok = false;
+    const int single = state_.bookMode().toInt(&ok);
+    for (int book = 1; book <= 12; ++book) {
+        toolBar_->unitCardMenu(book)->menuAction()->setVisible(ok && book == single);
+    }
+    if (ok) {
+        for (QAction* item : toolBar_->unitCardMenu(1)->actions()) {
+            item->setProperty("book", single);
+        }
+    }
 }
 
 void MainWindow::placeWindow() {
@@ -308,9 +409,11 @@ void MainWindow::loadEdition() {
         }
     });
     guarded([this] { services_.audio.free(AudioSlot::Reading); });
-    mode_ = ModeState{};
-    mode_.lesson = true;
+    timerPanel_->hide();
+    timerPanel_->setText(QStringLiteral("计时开始"));
+    toolBar_->setMode(MainToolBar::Mode::Lesson);
     stopStudyTimers();
+    guarded([this] { services_.companions.closeTopicActivities(); });
 
     XmlDocument catalogue;
     guarded([&] {
@@ -329,13 +432,16 @@ void MainWindow::loadEdition() {
                              IniDocument::load(path(QStringLiteral("Data\\systxt\\Set.ini")))
                                  .string(u"BasicSet", u"default_xinban", QStringLiteral("1")),
                              [this](const NodePath& node) { return itemAt(tree_, node) != nullptr; });
+    for (int grade = 1; grade <= 6; ++grade) {
+        toolBar_->startGradeItem(grade)->setChecked(grade == start.checkedGrade);
+    }
+    toolBar_->startGradeMenu()->menuAction()->setVisible(!start.hideGradeMenu);
     if (!start.select.isEmpty()) {
         selectPath(start.select);
     }
     if (QTreeWidgetItem* item = itemAt(tree_, start.expand)) {
         item->setExpanded(true);
     }
-    checkedStartGrade_ = start.checkedGrade;
     testMenuTimer_.start();
     enterLessonMode();
 }
@@ -349,12 +455,24 @@ void MainWindow::selectPath(const NodePath& node) {
 // ---------------------------------------------------------------------------------------------
 // Lesson selection
 
+SelectedNode MainWindow::selectedNode() const {
+    const QTreeWidgetItem* item = tree_->currentItem();
+    if (item == nullptr) {
+        return SelectedNode::None;
+    }
+    const qsizetype level = nodePath(item).size() - 1;
+    if (level == 0) {
+        return SelectedNode::Top;
+    }
+    return level < 3 ? SelectedNode::BookOrUnit : SelectedNode::Lesson;
+}
+
 void MainWindow::onCurrentItemChanged(QTreeWidgetItem* current) {
     if (current == nullptr) {
         return;
     }
     current->setExpanded(true);
-    const int level = int(nodePath(current).size()) - 1;
+    const qsizetype level = nodePath(current).size() - 1;
     if (level == 0) {
         // The edition node stands for its first lesson; selecting that runs this handler again.
         guarded([&] {
@@ -373,33 +491,39 @@ void MainWindow::onCurrentItemChanged(QTreeWidgetItem* current) {
 void MainWindow::showLesson(QTreeWidgetItem* lessonItem) {
     const CurrentLesson lesson =
         makeCurrentLesson(lessonPlaceOf(lessonItem), state_.bookMode(), state_.edition());
-    if (services_.records != nullptr) {
-        guarded([&] { services_.records->openBook(lesson.characterFile, lesson.wordFile); });
-    }
+    guarded([&] { services_.records.openBook(lesson.characterFile, lesson.wordFile); });
     state_.lesson = lesson;
     statusPanels_[2]->setText(lesson.statusText());
     state_.lists = LessonLists{};
-    if (services_.records != nullptr) {
-        guarded([&] { state_.lists = services_.records->readLessonLists(lesson); });
-    }
+    guarded([&] { state_.lists = services_.records.readLessonLists(lesson); });
     reenterMode();
     Q_EMIT lessonShown();
 }
 
 void MainWindow::reenterMode() {
-    const ReentryChoice choice = chooseReentry(mode_, !state_.lists.chars.isEmpty());
+    const ReentryChoice choice = chooseReentry(modeState(), !state_.lists.chars.isEmpty());
     switch (choice.action) {
     case Reentry::Lesson:
         enterLessonMode();
         break;
+    case Reentry::LessonTest:
+        startLessonTest();
+        break;
     case Reentry::NoCharacters:
         showNoCharacters();
         break;
-    case Reentry::LessonTest:
     case Reentry::QuickMemorise:
+        enterQuickMemorise();
+        break;
     case Reentry::CharacterStudy:
+        enterCharacterStudy();
+        break;
     case Reentry::Dictation:
+        enterDictation();
+        break;
     case Reentry::Drill:
+        enterDrill(choice.drill);
+        break;
     case Reentry::Nothing:
         break;
     }
@@ -408,25 +532,113 @@ void MainWindow::reenterMode() {
 void MainWindow::showNoCharacters() {
     stopStudyTimers();
     if (!isPanelShowing(Panel::Info)) {
-        services_.prompter.inform(kNoCharactersCaption, kNoCharactersText);
+        services_.prompter.inform(QStringLiteral("生字说明！"),
+                                  QStringLiteral("您当前选择的课文，对应的课本中不包含相应的生字内容！\r\r\r"
+                                                 "请选择其它课文进行相关生字的学习与训练！"));
     }
     showPanel(Panel::Info);
+    drillControls_->hide();
+}
+
+// ---------------------------------------------------------------------------------------------
+// Modes
+
+bool MainWindow::lessonTestInProgress() const {
+    if (!lessonTestWindow_ || !lessonTestWindow_->isVisible()) {
+        return false;
+    }
+    const QWidget* handIn = lessonTestWindow_->findChild<QWidget*>(QStringLiteral("btnkey"));
+    return handIn != nullptr && handIn->isVisible();
+}
+
+bool MainWindow::leaveTestAllowed(const QString& caption, const QString& text) {
+    if (!lessonTestInProgress()) {
+        return true;
+    }
+    if (services_.prompter.confirm(caption, text)) {
+        return true;
+    }
+    toolBar_->setMode(MainToolBar::Mode::LessonTest);
+    return false;
+}
+
+bool MainWindow::leaveTestAllowedFor(const QString& modeCaption) {
+    return leaveTestAllowed(QStringLiteral("确定要取消当前课文的测试吗？"),
+                            QStringLiteral("当前正在进行每课测验，您确定要离开测试页面，进入[") +
+                                modeCaption + QStringLiteral("]？\r\r点击确定，进入[") + modeCaption +
+                                QStringLiteral("]，点击取消，会停留在当前测试的页面中。"));
 }
 
 void MainWindow::stopStudyTimers() {
-    quickMemoriseTimer_.stop();
-    slideInTimer_.stop();
-    dictationTimer_.stop();
+    quickMemorise_->stop();
+    dictation_->stop();
+}
+
+void MainWindow::commonCleanUp(bool freeReading) {
+    guarded([this] { toolBar_->releaseAll(); });
+    guarded([this] {
+        if (lessonTestWindow_) {
+            lessonTestWindow_->hide();
+        }
+        timerPanel_->hide();
+        timerPanel_->setText(QStringLiteral("计时开始"));
+    });
+    guarded([this] {
+        services_.companions.closeTopicActivities();
+        if (topicChooser_) {
+            topicChooser_->close();
+        }
+        dictationList_->close();
+    });
+    guarded([this] {
+        stopStudyTimers();
+        for (DrillPanel* drill : drillPanels_) {
+            drill->stop();
+        }
+    });
+    if (freeReading) {
+        guarded([this] { services_.audio.free(AudioSlot::Reading); });
+    }
 }
 
 void MainWindow::enterLessonMode() {
-    mode_.lesson = true;
-    if (QTreeWidgetItem* item = tree_->currentItem(); item != nullptr && nodePath(item).size() - 1 >= 3) {
-        state_.lesson = makeCurrentLesson(lessonPlaceOf(item), state_.bookMode(), state_.edition());
+    if (!leaveTestAllowed(QStringLiteral("确定要进入同步学课文吗？"),
+                          QStringLiteral("当前正在进行每课测验，您确定要离开测试页面，进入同步学课文吗？\r\r"
+                                         "点击确定，进入同步学课文，点击取消，会停留在当前测试的页面中。"))) {
+        return;
+    }
+    commonCleanUp(false);
+    toolBar_->setMode(MainToolBar::Mode::Lesson);
+    drillControls_->hide();
+    if (QTreeWidgetItem* item = tree_->currentItem();
+        item != nullptr && selectedNode() == SelectedNode::Lesson) {
+        const CurrentLesson lesson =
+            makeCurrentLesson(lessonPlaceOf(item), state_.bookMode(), state_.edition());
+        state_.lesson = lesson;
+        statusPanels_[2]->setText(lesson.statusText());
     }
     flashbg_->widget()->show();
     strokeMovie_->widget()->hide();
-    guarded([this] { flashbg_->setMovie(path(QStringLiteral("Data\\systxt\\main.dat"))); });
+    guarded([this] {
+        flashbg_->setMovie(path(QStringLiteral("Data\\systxt\\main.dat")));
+        if (state_.lesson) {
+            // What our lesson movie needs to show the lesson (see docs/movies.md).
+            const CurrentLesson& lesson = *state_.lesson;
+            const QString reading = path(lesson.lessonReadingFile(state_.edition()));
+            QFile segments(reading.left(reading.size() - 4) + QStringLiteral(".txt"));
+            const QByteArray table =
+                segments.open(QIODevice::ReadOnly) ? segments.read(1024 * 1024) : QByteArray();
+            flashbg_->setVariable(QStringLiteral("lesson_title"), lesson.lessonTitle);
+            flashbg_->setVariable(QStringLiteral("lesson_book_title"), lesson.bookTitle);
+            flashbg_->setVariable(QStringLiteral("lesson_number"),
+                                  QStringLiteral("第%1课").arg(lesson.lessonNumber));
+            flashbg_->setVariable(QStringLiteral("book_number"), QString::number(lesson.bookNumber));
+            flashbg_->setVariable(QStringLiteral("lesson_segments"),
+                                  lessonSegmentsJson(parseLessonSegments(table)));
+            flashbg_->setVariable(QStringLiteral("has_reading"),
+                                  QFile::exists(reading) ? QStringLiteral("1") : QStringLiteral("0"));
+        }
+    });
     wordButtons_->hide();
     if (!isPanelShowing(Panel::LessonStudy)) {
         showPanel(Panel::LessonStudy);
@@ -434,14 +646,402 @@ void MainWindow::enterLessonMode() {
     flashbg_->widget()->setFocus();
 }
 
+void MainWindow::enterCharacterStudy() {
+    if (!leaveTestAllowed(QStringLiteral("确定要进入字词学习吗？"),
+                          QStringLiteral("当前正在进行每课测验，您确定要离开测试页面，进入字词学习吗？\r\r"
+                                         "点击确定，进入字词学习，点击取消，会停留在当前测试的页面中。"))) {
+        return;
+    }
+    const SelectedNode selected = selectedNode();
+    if (selected == SelectedNode::Top) {
+        services_.prompter.inform(QStringLiteral("字词学习说明！"), kNotALesson);
+        return;
+    }
+    if (selected != SelectedNode::Lesson) {
+        services_.prompter.inform(
+            QStringLiteral("字词学习说明！"),
+            QStringLiteral("您选择的不是具体的课文！\r请通过左侧目录，选择用于学习的具体课程！"));
+        return;
+    }
+    if (state_.lists.chars.isEmpty()) {
+        showNoCharacters();
+        return;
+    }
+    commonCleanUp(true);
+    toolBar_->setMode(MainToolBar::Mode::CharacterStudy);
+    drillControls_->hide();
+    if (!isPanelShowing(Panel::LessonStudy)) {
+        showPanel(Panel::LessonStudy);
+    }
+    guarded([this] { browser_->enter(); });
+    guarded([this] { services_.audio.free(AudioSlot::Reading); });
+    stopStudyTimers();
+    flashbg_->widget()->show();
+    strokeMovie_->widget()->show();
+    placeStrokeBoxForLayout();
+    strokeMovie_->widget()->setFocus();
+    flashbg_->widget()->setFocus();
+}
+
+void MainWindow::placeStrokeBoxForLayout() {
+    const QWidget* host = flashbg_->widget();
+    QRect box = strokeBox(host->width(), host->height(), kStrokeBoxOnLayout);
+    box.translate(host->pos());
+    strokeMovie_->widget()->setGeometry(box);
+    strokeMovie_->widget()->raise();
+}
+
+void MainWindow::startLessonTest() {
+    if (!services_.companions.available(CompanionWindows::Activity::LessonTest)) {
+        return; // this build has no per-lesson tests
+    }
+    drillControls_->hide();
+    if (lessonTestInProgress() &&
+        !services_.prompter.confirm(
+            QStringLiteral("确定要开始新的测试吗？"),
+            QStringLiteral("当前正在进行每课测验，您确定要重新开始所选课文的测试吗？\r\r"
+                           "点击确定，将开始所选课文的测试，点击取消，则不会开始新的课文内容测试。"))) {
+        return;
+    }
+    commonCleanUp(true);
+    if (selectedNode() != SelectedNode::Lesson || !state_.lesson) {
+        services_.prompter.inform(QStringLiteral("每课测验说明！"),
+                                  QStringLiteral("请通过左侧目录，选择进行每课测验的具体课程！"));
+        return;
+    }
+    toolBar_->setMode(MainToolBar::Mode::LessonTest);
+    const CurrentLesson& lesson = *state_.lesson;
+    const LessonTestRequest request{
+        QStringLiteral("c%1s%2").arg(lesson.unitNumber).arg(lesson.lessonNumber),
+        QStringLiteral("book%1").arg(lesson.bookNumber),
+        QStringLiteral("LessonTest%1").arg(lesson.bookNumber),
+        QStringLiteral("【") + lesson.lessonTitle + QStringLiteral("】测验"),
+    };
+    guarded([this] {
+        if (lessonTestWindow_) {
+            lessonTestWindow_->close();
+        }
+    });
+    lessonTestWindow_ = services_.companions.openLessonTest(studyArea_, request);
+    timerPanel_->setText(QStringLiteral("计时开始"));
+    if (lessonTestWindow_) {
+        lessonTestWindow_->setGeometry(studyArea_->rect());
+        lessonTestWindow_->show();
+        lessonTestWindow_->raise();
+    }
+}
+
+void MainWindow::enterQuickMemorise() {
+    if (!leaveTestAllowedFor(toolBar_->quickMemoriseButton()->text())) {
+        return;
+    }
+    const SelectedNode selected = selectedNode();
+    if (selected != SelectedNode::Lesson) {
+        services_.prompter.inform(QStringLiteral("字词速记说明！"), kNotALesson);
+        return;
+    }
+    if (context_.displayTitle().size() < 5) {
+        services_.prompter.inform(QStringLiteral("练习说明！"),
+                                  QStringLiteral("请通过左侧目录，先选择用于学习的具体课程！"));
+        return;
+    }
+    commonCleanUp(true);
+    toolBar_->setMode(MainToolBar::Mode::QuickMemorise);
+    drillControls_->hide();
+    if (state_.lists.chars.isEmpty()) {
+        showNoCharacters();
+        return;
+    }
+    showPanel(Panel::QuickMemorise);
+    dictation_->stop();
+    quickMemorise_->enter();
+}
+
+void MainWindow::enterDictation() {
+    if (!leaveTestAllowedFor(toolBar_->dictationButton()->text())) {
+        return;
+    }
+    if (const auto problem = dictationSelectionProblem(selectedNode(), state_)) {
+        services_.prompter.ask(*problem);
+        return;
+    }
+    commonCleanUp(true);
+    toolBar_->setMode(MainToolBar::Mode::Dictation);
+    guarded([this] { flashbg_->loadMovie(0, QString()); });
+    guarded([this] { services_.audio.stop(AudioSlot::Reading); });
+    if (const auto problem = dictationLessonProblem(state_)) {
+        services_.prompter.ask(*problem);
+        return;
+    }
+    drillControls_->hide();
+    showPanel(Panel::Dictation);
+    dictation_->enter(toolBar_->voicePromptsItem()->isChecked());
+}
+
+void MainWindow::enterDrill(Drill drill) {
+    const QString caption = toolBar_->drillItem(drill)->text();
+    if (!leaveTestAllowedFor(caption)) {
+        return;
+    }
+    for (int i = 0; i < 4; ++i) {
+        toolBar_->drillItem(Drill(i))->setChecked(Drill(i) == drill);
+        drillPanels_[size_t(i)]->feedbackMovie().widget()->hide();
+    }
+    if (const auto problem = drillEntryProblem(selectedNode(), state_.lists, context_.displayTitle())) {
+        if (drillNeedsNoCharactersPanel(*problem)) {
+            showNoCharacters();
+        } else {
+            services_.prompter.ask(*problem);
+        }
+        return;
+    }
+    commonCleanUp(false);
+    toolBar_->setMode(MainToolBar::Mode::Drills);
+    guarded([this] { flashbg_->loadMovie(0, QString()); });
+    guarded([this] { services_.audio.stop(AudioSlot::Reading); });
+    services_.random.reseed();
+    static const std::array<Panel, 4> kPanels{Panel::DrillCharToPinyin, Panel::DrillSoundToChar,
+                                              Panel::DrillPinyinToChar, Panel::DrillSoundToPinyin};
+    showPanel(kPanels[size_t(drill)]);
+    drillPanels_[size_t(drill)]->start();
+    drillControls_->place(studyArea_->rect());
+}
+
+void MainWindow::openCharacterTable() {
+    for (DrillPanel* drill : drillPanels_) {
+        drill->stop();
+    }
+    quickMemorise_->stop();
+    guarded([this] { services_.audio.stop(AudioSlot::Reading); });
+    if (characterTable_ == nullptr) {
+        characterTable_ = new CharacterTableWindow(context_, this);
+    }
+    characterTable_->open();
+}
+
+void MainWindow::openSynonyms() {
+    if (!services_.companions.available(CompanionWindows::Activity::TopicChooser)) {
+        return; // this build has no synonym activities
+    }
+    if (!leaveTestAllowedFor(toolBar_->synonymsItem()->text())) {
+        return;
+    }
+    commonCleanUp(true);
+    toolBar_->setMode(MainToolBar::Mode::SpecialStudy);
+    guarded([this] { services_.audio.free(AudioSlot::Voice); });
+    for (QWidget* panel : panels_) {
+        panel->hide();
+    }
+    drillControls_->hide();
+    studyArea_->show();
+    topicChooser_ = services_.companions.openTopicChooser(studyArea_);
+    if (topicChooser_) {
+        topicChooser_->setGeometry(studyArea_->rect());
+        topicChooser_->show();
+    }
+}
+
+void MainWindow::openPinyinLessons() {
+    if (services_.companions.openPinyinLessons()) {
+        toggleParking(this);
+    }
+}
+
+void MainWindow::openUnitCard(int book, int unit, const QString& unitCaption) {
+    services_.companions.showUnitCard(
+        book, unit, QStringLiteral("　　　") + unitCaption + QStringLiteral("基础知识点归纳"));
+}
+
+void MainWindow::openTestPaper(int book, const QString& bookCaption, const QString& paperName) {
+    if (!services_.companions.available(CompanionWindows::Activity::TestPaper)) {
+        return;
+    }
+    testPaperHost_->move(-5000, 0);
+    const TestPaperRequest request{
+        paperName,
+        QStringLiteral("book") + (state_.settings.singleBook() ? state_.bookMode() : QString::number(book)),
+        bookCaption + paperName,
+    };
+    guarded([this] {
+        if (testPaperWindow_) {
+            testPaperWindow_->close();
+        }
+    });
+    testPaperWindow_ = services_.companions.openTestPaper(testPaperHost_, request);
+    if (!testPaperWindow_) {
+        return;
+    }
+    connect(testPaperWindow_, &QObject::destroyed, this, [this] {
+        testPaperHost_->hide();
+        statusBar()->show();
+    });
+    testPaperHost_->setGeometry(QRect(QPoint(-5000, 0), rect().size()));
+    testPaperHost_->show();
+    testPaperHost_->raise();
+    testPaperWindow_->setGeometry(testPaperHost_->rect());
+    testPaperWindow_->show();
+    testPaperHost_->move(0, 0);
+    statusBar()->hide();
+    stopStudyTimers();
+    for (DrillPanel* drill : drillPanels_) {
+        drill->stop();
+    }
+    guarded([this] { services_.audio.free(AudioSlot::Reading); });
+    timerPanel_->hide();
+}
+
+void MainWindow::chooseTestFontSize(int index) {
+    for (int i = 0; i < 5; ++i) {
+        toolBar_->fontSizeItem(i)->setChecked(i == index);
+    }
+    if (auto* menu = qobject_cast<QMenu*>(toolBar_->fontSizeItem(index)->parent())) {
+        menu->setDefaultAction(toolBar_->fontSizeItem(index));
+    }
+    state_.testPaperText = TestPaperText::fromMenuSize(MainToolBar::kFontSizes[size_t(index)]);
+    if (toolBar_->isDown(MainToolBar::Mode::LessonTest) &&
+        services_.prompter.confirm(QStringLiteral("是否立即应用所选的试卷字体？"),
+                                   QStringLiteral("当前正在进行每课测验，是否将试卷字体改动马上进行应用？\r\r"
+                                                  "点击确定，将会应用本字体大小，但是会重新开始考试！\r\r"
+                                                  "点击取消，试卷字体会在本次测验后，自动调整。"))) {
+        startLessonTest();
+    }
+}
+
+void MainWindow::chooseStartGrade(int grade) {
+    writeIniFile(path(QStringLiteral("Data\\systxt\\Set.ini")), QStringLiteral("BasicSet"),
+                 QStringLiteral("default_xinban"), QString::number(grade));
+    for (int g = 1; g <= 6; ++g) {
+        toolBar_->startGradeItem(g)->setChecked(g == grade);
+    }
+}
+
+void MainWindow::openHandwritingPad() {
+    if (!startHandwritingPad(services_.launcher, services_.programDirectory)) {
+        services_.prompter.inform(
+            QStringLiteral("手写板启动失败！"),
+            QStringLiteral("没有找到软件中的手写板！\r\r可能是软件安装不完整或手写板被删除的原因"));
+    }
+}
+
+void MainWindow::showHandwritingSetup() {
+    services_.companions.showHandwritingSetup();
+}
+
+void MainWindow::buildTestPaperMenu() {
+    QMenu* menu = toolBar_->testPaperMenu();
+    const auto addPapers = [this](QMenu* into, int book, const QString& bookCaption, bool icons) {
+        const QStringList names =
+            testPaperNames(path(QStringLiteral("Data\\") + state_.edition() +
+                                QStringLiteral("\\ceshi\\book") + QString::number(book)));
+        for (qsizetype i = 0; i < names.size(); ++i) {
+            QAction* item = into->addAction(names[i]);
+            if (icons) {
+                item->setIcon(paperMenuIcon(testPaperIcon(book, int(i))));
+            }
+            const QString name = names[i];
+            connect(item, &QAction::triggered, this,
+                    [this, book, bookCaption, name] { openTestPaper(book, bookCaption, name); });
+        }
+    };
+    if (!state_.settings.singleBook()) {
+        for (int book = 1; book <= 12; ++book) {
+            QMenu* bookMenu = toolBar_->testPaperBookMenu(book);
+            bookMenu->clear();
+            addPapers(bookMenu, book, bookMenu->title(), true);
+        }
+        return;
+    }
+    menu->clear();
+    bool ok = false;
+    const int single = state_.bookMode().toInt(&ok);
+    if (ok) {
+        addPapers(menu, single, MainToolBar::bookTitles().value(single - 1), false);
+    }
+}
+
 // ---------------------------------------------------------------------------------------------
-// Handwriting pad, message filter, exit
+// Movie commands, pad, message filter, exit
+
+void MainWindow::onLessonMovieCommand(const QString& command, const QString& arguments) {
+    using Kind = LessonMovieCommand::Kind;
+    const LessonMovieCommand parsed = parseLessonMovieCommand(command, arguments);
+    const bool earlyBook = state_.lesson && state_.lesson->bb.toInt() < 9;
+    const QString reading =
+        state_.lesson ? path(state_.lesson->lessonReadingFile(state_.edition())) : QString();
+    switch (parsed.kind) {
+    case Kind::ShowLessonCard:
+        guarded([this] { services_.companions.showLessonCard(); });
+        break;
+    case Kind::OpenClickRead:
+        guarded([this] {
+            if (services_.companions.openClickRead()) {
+                toggleParking(this);
+            }
+        });
+        break;
+    case Kind::ReadLesson:
+        guarded([&] {
+            services_.audio.free(AudioSlot::Reading);
+            services_.audio.playFile(AudioSlot::Reading, reading);
+            if (earlyBook) {
+                flashbg_->gotoFrame(1);
+                flashbg_->play();
+            }
+        });
+        break;
+    case Kind::StopReading:
+        guarded([this] {
+            services_.audio.stop(AudioSlot::Voice);
+            services_.audio.stop(AudioSlot::Reading);
+            flashbg_->stop();
+        });
+        break;
+    case Kind::PageTurned:
+        if (earlyBook) {
+            guarded([this] {
+                services_.audio.stop(AudioSlot::Reading);
+                flashbg_->stop();
+            });
+        }
+        break;
+    case Kind::QuickMemorise:
+        enterQuickMemorise();
+        toolBar_->setMode(MainToolBar::Mode::QuickMemorise);
+        break;
+    case Kind::SpeakCharacter:
+        browser_->speakCharacter();
+        break;
+    case Kind::SpeakWordGroup:
+        browser_->speakWordGroup(parsed.wordGroup);
+        break;
+    case Kind::SpeakSentence:
+        browser_->speakSentence();
+        break;
+    case Kind::PlaySegment:
+        guarded([&] {
+            services_.audio.free(AudioSlot::Reading);
+            services_.audio.playSegment(AudioSlot::Reading, reading, parsed.start, parsed.end);
+            flashbg_->stop();
+        });
+        break;
+    case Kind::Ignored:
+        break;
+    }
+}
 
 void MainWindow::onHandwritingTimer() {
     handwritingTimer_.stop();
     const QString& mode = state_.settings.handwritingMode;
-    if (mode == u"1") {
-        guarded([this] { services_.launcher.startDetached(padProgramPath(services_.programDirectory), {}); });
+    if (mode == u"-1") {
+        guarded([this] { services_.companions.showHandwritingSetup(); });
+    } else if (mode == u"1") {
+        guarded([this] { startHandwritingPad(services_.launcher, services_.programDirectory); });
+    }
+}
+
+void MainWindow::onToolButtonHovered(const QString& hint) {
+    if (toolBar_->voicePromptsItem()->isChecked()) {
+        services_.audio.playFile(AudioSlot::Voice, context_.interfaceSound(hint + QStringLiteral(".mp3")));
     }
 }
 
@@ -477,10 +1077,36 @@ void MainWindow::onStrokeMovieClicked() {
         strokeMovie_->gotoFrame(0);
         strokeMovie_->play();
         services_.audio.free(AudioSlot::Voice);
-        if (!currentReading_.isEmpty()) {
-            services_.audio.playFile(AudioSlot::Voice, characterSoundPath(currentReading_));
+        if (!browser_->currentReading().isEmpty()) {
+            services_.audio.playFile(AudioSlot::Voice, characterSoundPath(browser_->currentReading()));
         }
     });
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event) {
+    QMainWindow::resizeEvent(event);
+    if (testPaperHost_ != nullptr && testPaperHost_->isVisible()) {
+        testPaperHost_->setGeometry(rect());
+    }
+}
+
+void MainWindow::relayoutStudy() {
+    for (size_t i = 0; i < drillPanels_.size(); ++i) {
+        if (drillPanels_[i]->isVisible()) {
+            drillPanels_[i]->relayout();
+        }
+    }
+    if (dictation_->isVisible()) {
+        dictation_->relayout();
+    }
+    if (quickMemorise_->isVisible()) {
+        quickMemorise_->relayout();
+    }
+    drillControls_->place(studyArea_->rect());
+    if (toolBar_->isDown(MainToolBar::Mode::CharacterStudy) && isPanelShowing(Panel::LessonStudy)) {
+        browser_->layoutFirstGroup();
+        placeStrokeBoxForLayout();
+    }
 }
 
 void MainWindow::quitProgram() {

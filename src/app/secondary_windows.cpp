@@ -17,8 +17,8 @@ QWidget* shell(MainWindow& main, const char* name, const QString& caption) {
 } // namespace
 
 QList<QWidget*> SecondaryWindows::all() const {
-    return {lessonCard,       explanation,     clickRead,     lessonTest, dictationList,
-            handwritingSetup, synonymExercise, pinyinLessons, pairGame,   unitCard};
+    return {lessonCard,      explanation,   clickRead, lessonTest, handwritingSetup,
+            synonymExercise, pinyinLessons, pairGame,  unitCard};
 }
 
 SecondaryWindows createSecondaryWindows(MainWindow& main) {
@@ -27,13 +27,11 @@ SecondaryWindows createSecondaryWindows(MainWindow& main) {
     windows.explanation = shell(main, "Tfrm_Explain", QStringLiteral("说明"));
     windows.clickRead = shell(main, "Tfrm_LessonClick", QStringLiteral("课文学习"));
     windows.lessonTest = shell(main, "TFrm_Chinese_LessonTest_Preview", QStringLiteral("语文每课测试"));
-    windows.dictationList = shell(main, "Tfrm_wnnx_list", QStringLiteral("我念你写－－字词列表"));
     windows.handwritingSetup = shell(main, "Tfrm_showwrite", QStringLiteral("手写板启动设置"));
     windows.synonymExercise = shell(main, "Tfrm_jinfanci_study", QStringLiteral("专项学习"));
     windows.pinyinLessons = shell(main, "Tfrmpinyin", QStringLiteral("汉语拼音的动画学习"));
     windows.pairGame = shell(main, "TfrmDDP", QStringLiteral("对对碰"));
     windows.unitCard = shell(main, "Tfrm_UnitInfo", QStringLiteral("单元基础知识点归纳"));
-    main.setLessonTestWindow(windows.lessonTest);
     return windows;
 }
 

@@ -6,10 +6,8 @@ namespace qinghe {
 
 void StudyArea::resizeEvent(QResizeEvent* event) {
     QWidget::resizeEvent(event);
-    for (QObject* child : children()) {
-        if (auto* panel = qobject_cast<QWidget*>(child); panel != nullptr && !panel->isWindow()) {
-            panel->setGeometry(rect());
-        }
+    for (QWidget* panel : panels_) {
+        panel->setGeometry(rect());
     }
     Q_EMIT resized();
 }

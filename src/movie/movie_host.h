@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 namespace qinghe {
@@ -47,5 +49,9 @@ Q_SIGNALS:
     // script, so a handler may replace or unload the movie.
     void fsCommand(const QString& command, const QString& arguments);
 };
+
+// Creates a movie host whose widget is a child of the given parent; the name is the host's control
+// name (object name of its widget).
+using MovieHostFactory = std::function<MovieHost*(QWidget* parent, const QString& name)>;
 
 } // namespace qinghe

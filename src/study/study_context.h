@@ -11,6 +11,9 @@
 
 namespace qinghe {
 
+// What is selected in the table of contents.
+enum class SelectedNode { None, Top, BookOrUnit, Lesson };
+
 // What every study mode works with: the run-wide state (current lesson and its lists), the records,
 // the seams, and the data paths the modes play from.
 struct StudyContext {

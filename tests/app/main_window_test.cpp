@@ -1,7 +1,10 @@
+#include "app/companion_windows.h"
 #include "app/lesson_tree.h"
 #include "app/main_window.h"
 #include "base/random_source.h"
-#include "catalogue/lesson_records.h"
+#include "study/browser/word_group_browser.h"
+#include "study/dictation/dictation_panel.h"
+#include "study/lesson_records.h"
 #include "support/fake_audio.h"
 #include "support/fake_movie_host.h"
 #include "support/fake_prompter.h"
@@ -13,6 +16,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMouseEvent>
+#include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -23,21 +27,26 @@
 namespace qinghe {
 namespace {
 
-// Lesson lists from a fixed table, so the selection rules can be driven without documents.
-class TableRecords final : public LessonRecords {
+// Offers only test papers: a plain widget stands for the paper window.
+class PaperCompanions final : public CompanionWindows {
 public:
-    void openBook(const QString& characterFile, const QString& wordFile) override {
-        opened << characterFile + u'|' + wordFile;
+    bool available(Activity activity) const override { return activity == Activity::TestPaper; }
+    QWidget* openLessonTest(QWidget*, const LessonTestRequest&) override { return nullptr; }
+    QWidget* openTestPaper(QWidget* host, const TestPaperRequest& r) override {
+        request = r;
+        paper = new QWidget(host);
+        return paper;
     }
-    LessonLists readLessonLists(const CurrentLesson& lesson) override {
-        LessonLists lists;
-        if (lesson.lessonTitle != u"a o e") {
-            lists.chars = {QStringLiteral("天")};
-            lists.pinyins = {QStringLiteral("tiān")};
-        }
-        return lists;
-    }
-    QStringList opened;
+    bool openClickRead() override { return false; }
+    bool showLessonCard() override { return false; }
+    bool showUnitCard(int, int, const QString&) override { return false; }
+    bool openPinyinLessons() override { return false; }
+    QWidget* openTopicChooser(QWidget*) override { return nullptr; }
+    void closeTopicActivities() override {}
+    bool showHandwritingSetup() override { return false; }
+
+    TestPaperRequest request;
+    QPointer<QWidget> paper;
 };
 
 class MainWindowTest : public ::testing::Test {
@@ -50,6 +59,10 @@ protected:
     }
 
     MainWindow& make() {
+        window.reset();
+        services.reset();
+        records = std::make_unique<StudyRecords>(paths);
+        hosts.clear();
         services = std::make_unique<AppServices>(AppServices{edition.root(), prompter, audio, devices,
                                                              [this](QWidget* parent, const QString& name) {
                                                                  auto* host = new test::FakeMovieHost(parent);
@@ -58,7 +71,7 @@ protected:
                                                                  hosts[name] = host;
                                                                  return host;
                                                              },
-                                                             launcher, pad, random, &records});
+                                                             launcher, pad, random, *records, *companions});
         window = std::make_unique<MainWindow>(*services);
         return *window;
     }
@@ -69,13 +82,17 @@ protected:
     }
 
     test::EditionCopy edition;
+    const PathResolver paths{edition.root()};
+    NoCompanionWindows noCompanions;
+    CompanionWindows* companions = &noCompanions;
+    void useCompanions(CompanionWindows& c) { companions = &c; }
+    std::unique_ptr<StudyRecords> records;
     test::FakePrompter prompter;
     test::FakeAudio audio;
     test::FakeAudioDevices devices;
     test::FakeLauncher launcher;
     test::FakePad pad;
     SeededRandom random{1};
-    TableRecords records;
     QMap<QString, test::FakeMovieHost*> hosts;
     std::unique_ptr<AppServices> services;
     std::unique_ptr<MainWindow> window;
@@ -101,7 +118,9 @@ TEST_F(MainWindowTest, StartsWithTheTreeAndTheFirstLessonOfTheStartGrade) {
     EXPECT_EQ(w.checkedStartGrade(), 1);
     ASSERT_TRUE(w.runState().lesson.has_value());
     EXPECT_EQ(w.runState().lesson->lessonKey, QStringLiteral("lesson101"));
-    EXPECT_EQ(records.opened.value(0), QStringLiteral("Data\\rj\\xml\\hanzi1.xml|Data\\rj\\xml\\ciyu1.xml"));
+    EXPECT_EQ(w.runState().lists.chars,
+              (QStringList{QStringLiteral("天"), QStringLiteral("地"), QStringLiteral("人")}));
+    EXPECT_EQ(w.runState().lists.words, (QStringList{QStringLiteral("天空"), QStringLiteral("土地")}));
 
     // Start movies: the four feedback hosts are unloaded and loaded, the loudspeaker sized 250 x 250.
     for (int i = 1; i <= 4; ++i) {
@@ -112,7 +131,7 @@ TEST_F(MainWindowTest, StartsWithTheTreeAndTheFirstLessonOfTheStartGrade) {
                     calls[1].endsWith(QStringLiteral("lose.txt)")));
     }
     EXPECT_TRUE(hosts[QStringLiteral("flash_laba")]->moviePath().endsWith(QStringLiteral("laba.swf")));
-    EXPECT_EQ(w.loudspeakerMovie()->widget()->size(), QSize(250, 250));
+    EXPECT_EQ(w.dictationPanel()->loudspeaker().widget()->size(), QSize(250, 250));
     EXPECT_TRUE(w.backgroundMovie()->moviePath().endsWith(QStringLiteral("main.dat")));
     EXPECT_TRUE(w.isPanelShowing(MainWindow::Panel::LessonStudy));
     EXPECT_TRUE(w.strokeMovie()->widget()->isHidden());
@@ -188,7 +207,7 @@ TEST_F(MainWindowTest, SelectionRules) {
     EXPECT_EQ(w.statusPanel(2)->text(), QStringLiteral("当前课文：一年级下册→【小青蛙】"));
     EXPECT_EQ(w.runState().lesson->bb, QStringLiteral("02"));
     EXPECT_EQ(w.runState().lesson->lessonKey, QStringLiteral("lesson102"));
-    EXPECT_EQ(w.runState().lists.chars, QStringList{QStringLiteral("天")});
+    EXPECT_EQ(w.runState().lists.chars, QStringList{QStringLiteral("青")});
 
     // The top node stands for the first lesson.
     tree->setCurrentItem(itemAt(tree, {0}));
@@ -201,8 +220,7 @@ TEST_F(MainWindowTest, SelectionRules) {
     EXPECT_TRUE(w.isPanelShowing(MainWindow::Panel::LessonStudy));
 
     // In a character mode it says so once, and not again while the information panel shows.
-    w.modeState() = ModeState{};
-    w.modeState().characterStudy = true;
+    w.toolBar().setMode(MainToolBar::Mode::CharacterStudy);
     tree->setCurrentItem(itemAt(tree, {0, 0, 0, 1}));
     tree->setCurrentItem(itemAt(tree, {0, 0, 1, 0}));
     ASSERT_EQ(prompter.prompts.size(), 1);
@@ -212,9 +230,15 @@ TEST_F(MainWindowTest, SelectionRules) {
                              "请选择其它课文进行相关生字的学习与训练！"));
     EXPECT_TRUE(w.isPanelShowing(MainWindow::Panel::Info));
     EXPECT_FALSE(w.isPanelShowing(MainWindow::Panel::LessonStudy));
-    tree->setCurrentItem(itemAt(tree, {0, 0, 0, 1}));
+    tree->setCurrentItem(itemAt(tree, {0, 0, 1}));
     tree->setCurrentItem(itemAt(tree, {0, 0, 1, 0}));
     EXPECT_EQ(prompter.prompts.size(), 1);
+    // A lesson with characters brings the study mode back; the next empty lesson says so again.
+    tree->setCurrentItem(itemAt(tree, {0, 0, 0, 1}));
+    EXPECT_TRUE(w.isPanelShowing(MainWindow::Panel::LessonStudy));
+    EXPECT_EQ(w.browser()->currentCharacter(), QStringLiteral("木"));
+    tree->setCurrentItem(itemAt(tree, {0, 0, 1, 0}));
+    EXPECT_EQ(prompter.prompts.size(), 2);
 }
 
 TEST_F(MainWindowTest, StartSelectionByBookModeAndGrade) {
@@ -277,7 +301,7 @@ TEST_F(MainWindowTest, RightButtonNeverReachesAControl) {
     EXPECT_EQ(probe.left, 1);
 
     // A click on the stroke-order movie replays it and speaks the character's reading.
-    w.setCurrentReading(QStringLiteral("tiān"));
+    w.enterCharacterStudy();
     auto* stroke = hosts[QStringLiteral("FlashPlay_Main")];
     stroke->clearCalls();
     QMouseEvent click(QEvent::MouseButtonPress, QPointF(2, 2), QPointF(2, 2), Qt::LeftButton, Qt::LeftButton,
@@ -301,22 +325,27 @@ TEST_F(MainWindowTest, HandwritingTimerStartsThePadWhenSet) {
 }
 
 TEST_F(MainWindowTest, ExitSequence) {
+    PaperCompanions papers;
+    useCompanions(papers);
     MainWindow& w = make();
     ASSERT_TRUE(w.initialise());
     w.show();
-    QWidget paper;
-    paper.show();
-    w.setTestPaperWindow(&paper);
+    w.openTestPaper(1, QStringLiteral("一年级上册"), QStringLiteral("第一单元测试"));
+    ASSERT_TRUE(papers.paper);
+    EXPECT_EQ(papers.request.title, QStringLiteral("一年级上册第一单元测试"));
+    EXPECT_EQ(papers.request.bookKey, QStringLiteral("book1"));
+    EXPECT_TRUE(papers.paper->isVisible());
+    EXPECT_FALSE(w.statusBar()->isVisible());
     pad.running = true;
 
     // The window's close box closes the test paper only.
     w.close();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(paper.isVisible());
+    EXPECT_FALSE(papers.paper->isVisible());
     EXPECT_FALSE(devices.calls.contains(QStringLiteral("close")));
 
     // The exit button always ends the program: the pad is told to quit, audio released.
-    paper.show();
+    papers.paper->show();
     w.quitProgram();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(pad.quitsSent, 1);
