@@ -1,7 +1,7 @@
-#include "app/companion_windows.h"
 #include "app/lesson_tree.h"
 #include "app/main_window.h"
 #include "base/random_source.h"
+#include "main_window_fixture.h"
 #include "study/browser/word_group_browser.h"
 #include "study/dictation/dictation_panel.h"
 #include "study/lesson_records.h"
@@ -27,76 +27,7 @@
 namespace qinghe {
 namespace {
 
-// Offers only test papers: a plain widget stands for the paper window.
-class PaperCompanions final : public CompanionWindows {
-public:
-    bool available(Activity activity) const override { return activity == Activity::TestPaper; }
-    QWidget* openLessonTest(QWidget*, const LessonTestRequest&) override { return nullptr; }
-    QWidget* openTestPaper(QWidget* host, const TestPaperRequest& r) override {
-        request = r;
-        paper = new QWidget(host);
-        return paper;
-    }
-    bool openClickRead() override { return false; }
-    bool showLessonCard() override { return false; }
-    bool showUnitCard(int, int, const QString&) override { return false; }
-    bool openPinyinLessons() override { return false; }
-    QWidget* openTopicChooser(QWidget*) override { return nullptr; }
-    void closeTopicActivities() override {}
-    bool showHandwritingSetup() override { return false; }
-
-    TestPaperRequest request;
-    QPointer<QWidget> paper;
-};
-
-class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override { writeSettings(); }
-
-    void writeSettings(const QByteArray& extra = {}) {
-        QByteArray ini = test::readFile(test::fixtureEdition() + QStringLiteral("Data/systxt/Set.ini"));
-        test::writeFile(edition.path(QStringLiteral("Data/systxt/Set.ini")), ini + extra);
-    }
-
-    MainWindow& make() {
-        window.reset();
-        services.reset();
-        records = std::make_unique<StudyRecords>(paths);
-        hosts.clear();
-        services = std::make_unique<AppServices>(AppServices{edition.root(), prompter, audio, devices,
-                                                             [this](QWidget* parent, const QString& name) {
-                                                                 auto* host = new test::FakeMovieHost(parent);
-                                                                 host->widget()->setParent(parent);
-                                                                 host->setObjectName(name);
-                                                                 hosts[name] = host;
-                                                                 return host;
-                                                             },
-                                                             launcher, pad, random, *records, *companions});
-        window = std::make_unique<MainWindow>(*services);
-        return *window;
-    }
-
-    QString treeCaption(const NodePath& path) const {
-        QTreeWidgetItem* item = itemAt(window->lessonTree(), path);
-        return item != nullptr ? item->text(0) : QString();
-    }
-
-    test::EditionCopy edition;
-    const PathResolver paths{edition.root()};
-    NoCompanionWindows noCompanions;
-    CompanionWindows* companions = &noCompanions;
-    void useCompanions(CompanionWindows& c) { companions = &c; }
-    std::unique_ptr<StudyRecords> records;
-    test::FakePrompter prompter;
-    test::FakeAudio audio;
-    test::FakeAudioDevices devices;
-    test::FakeLauncher launcher;
-    test::FakePad pad;
-    SeededRandom random{1};
-    QMap<QString, test::FakeMovieHost*> hosts;
-    std::unique_ptr<AppServices> services;
-    std::unique_ptr<MainWindow> window;
-};
+using test::MainWindowTest;
 
 TEST_F(MainWindowTest, StartsWithTheTreeAndTheFirstLessonOfTheStartGrade) {
     MainWindow& w = make();
@@ -325,27 +256,26 @@ TEST_F(MainWindowTest, HandwritingTimerStartsThePadWhenSet) {
 }
 
 TEST_F(MainWindowTest, ExitSequence) {
-    PaperCompanions papers;
-    useCompanions(papers);
+    companions.offer(CompanionWindows::Activity::TestPaper);
     MainWindow& w = make();
     ASSERT_TRUE(w.initialise());
     w.show();
     w.openTestPaper(1, QStringLiteral("一年级上册"), QStringLiteral("第一单元测试"));
-    ASSERT_TRUE(papers.paper);
-    EXPECT_EQ(papers.request.title, QStringLiteral("一年级上册第一单元测试"));
-    EXPECT_EQ(papers.request.bookKey, QStringLiteral("book1"));
-    EXPECT_TRUE(papers.paper->isVisible());
+    ASSERT_TRUE(companions.paper);
+    EXPECT_EQ(companions.calls.last(),
+              QStringLiteral("openTestPaper(第一单元测试, book1, 一年级上册第一单元测试)"));
+    EXPECT_TRUE(companions.paper->isVisible());
     EXPECT_FALSE(w.statusBar()->isVisible());
     pad.running = true;
 
     // The window's close box closes the test paper only.
     w.close();
     EXPECT_TRUE(w.isVisible());
-    EXPECT_FALSE(papers.paper->isVisible());
+    EXPECT_FALSE(companions.paper->isVisible());
     EXPECT_FALSE(devices.calls.contains(QStringLiteral("close")));
 
     // The exit button always ends the program: the pad is told to quit, audio released.
-    papers.paper->show();
+    companions.paper->show();
     w.quitProgram();
     EXPECT_FALSE(w.isVisible());
     EXPECT_EQ(pad.quitsSent, 1);
