@@ -56,3 +56,17 @@ build_preset() {
     say "Building $preset"
     cmake --build "$QH_ROOT/build/$preset" -j "$(nproc)"
 }
+
+die() {
+    printf '\033[1;31m==>\033[0m %s\n' "$*" >&2
+    exit 1
+}
+
+# The stroke data for the stroke-order movies comes from npm, pinned by tools/edition/package-lock.json.
+install_stroke_data() {
+    if [ ! -f "$QH_ROOT/tools/edition/node_modules/hanzi-writer-data/package.json" ]; then
+        say "Installing the stroke data (npm ci in tools/edition)"
+        (cd "$QH_ROOT/tools/edition" && npm ci --no-audit --no-fund --loglevel=error) ||
+            die "npm ci failed in tools/edition: the stroke-order movies need the hanzi-writer-data package"
+    fi
+}

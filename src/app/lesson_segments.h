@@ -8,20 +8,33 @@
 
 namespace qinghe {
 
-// One sentence of a lesson reading: its byte range in the recording and its text.
+// One sentence of a lesson as the lesson movie shows it: its text, its pinyin, and where it lies in
+// the lesson's recording (start -1 while there is no recording of it).
 struct LessonSegment {
-    std::int64_t start = 0;
-    std::int64_t end = 0; // 0 = to the end of the file
+    int index = 0;
     QString zh;
     QString py;
+    std::int64_t start = -1;
+    std::int64_t end = -1; // 0 = to the end of the file
+
+    bool playable() const { return start >= 0; }
 };
 
-// The side file the edition keeps beside each lesson reading (lessonread/BBUULL.txt): UTF-8 lines of
-// tab-separated index, start byte, end byte, start seconds, end seconds, text and, optionally, its
-// pinyin. Lines that do not fit are skipped; at most 2,000 segments are read.
-QList<LessonSegment> parseLessonSegments(const QByteArray& bytes);
+// The lesson text the edition keeps for each lesson (lessontext/BBUULL.txt): UTF-8 lines of
+// tab-separated index, text and pinyin.
+QList<LessonSegment> parseLessonText(const QByteArray& bytes);
 
-// The segments as the lesson movie takes them: a JSON array of {"zh", "py", "start", "end"}.
+// The table kept beside each lesson reading (lessonread/BBUULL.txt): UTF-8 lines of tab-separated
+// index, start byte, end byte, start seconds, end seconds and text.
+QList<LessonSegment> parseLessonTimings(const QByteArray& bytes);
+
+// The text with the byte ranges of the recording's table, matched by index and text (a table made
+// for another version of the text gives no ranges).
+QList<LessonSegment> mergeLessonSegments(const QList<LessonSegment>& text,
+                                         const QList<LessonSegment>& timings);
+
+// As the lesson movie takes them: a JSON array of {"zh", "py", "start", "end"}; start and end only
+// for playable segments.
 QString lessonSegmentsJson(const QList<LessonSegment>& segments);
 
 } // namespace qinghe

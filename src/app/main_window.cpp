@@ -625,16 +625,21 @@ void MainWindow::enterLessonMode() {
             // What our lesson movie needs to show the lesson (see docs/movies.md).
             const CurrentLesson& lesson = *state_.lesson;
             const QString reading = path(lesson.lessonReadingFile(state_.edition()));
-            QFile segments(reading.left(reading.size() - 4) + QStringLiteral(".txt"));
-            const QByteArray table =
-                segments.open(QIODevice::ReadOnly) ? segments.read(1024 * 1024) : QByteArray();
+            const auto readFile = [](const QString& file) {
+                QFile in(file);
+                return in.open(QIODevice::ReadOnly) ? in.read(1024 * 1024) : QByteArray();
+            };
+            const QString stem = lesson.bb + lesson.uu + lesson.ll + QStringLiteral(".txt");
+            const QList<LessonSegment> segments = mergeLessonSegments(
+                parseLessonText(readFile(path(QStringLiteral("DATA\\") + state_.edition() +
+                                              QStringLiteral("\\lessontext\\") + stem))),
+                parseLessonTimings(readFile(reading.left(reading.size() - 4) + QStringLiteral(".txt"))));
             flashbg_->setVariable(QStringLiteral("lesson_title"), lesson.lessonTitle);
             flashbg_->setVariable(QStringLiteral("lesson_book_title"), lesson.bookTitle);
             flashbg_->setVariable(QStringLiteral("lesson_number"),
                                   QStringLiteral("第%1课").arg(lesson.lessonNumber));
             flashbg_->setVariable(QStringLiteral("book_number"), QString::number(lesson.bookNumber));
-            flashbg_->setVariable(QStringLiteral("lesson_segments"),
-                                  lessonSegmentsJson(parseLessonSegments(table)));
+            flashbg_->setVariable(QStringLiteral("lesson_segments"), lessonSegmentsJson(segments));
             flashbg_->setVariable(QStringLiteral("has_reading"),
                                   QFile::exists(reading) ? QStringLiteral("1") : QStringLiteral("0"));
         }

@@ -60,31 +60,40 @@ TEST(LessonMovieCommand, ParsesEveryCommandAndRejectsBadRanges) {
     }
 }
 
-TEST(LessonSegments, ReadsTheSideFileAndSkipsWhatDoesNotFit) {
-    const QByteArray table = "0\t0\t4180\t0.000\t1.045\t秋天到\tqiū tiān dào\r\n"
-                             "1\t4180\t9614\t1.045\t2.403\t秋风吹，秋天到，\n"
-                             "broken line\n"
-                             "2\tx\t100\t0\t0\t坏\n"
-                             "3\t-5\t100\t0\t0\t负\n"
-                             "4\t900\t100\t0\t0\t反\n"
-                             "5\t9614\t0\t2.403\t4.0\t最后一句。\tzuì hòu yí jù.\n";
-    const QList<LessonSegment> segments = parseLessonSegments(table);
-    ASSERT_EQ(segments.size(), 3);
-    EXPECT_EQ(segments[0].zh, QStringLiteral("秋天到"));
-    EXPECT_EQ(segments[0].py, QStringLiteral("qiū tiān dào"));
-    EXPECT_EQ(segments[1].start, 4180);
-    EXPECT_EQ(segments[1].end, 9614);
-    EXPECT_EQ(segments[1].py, QString());
-    EXPECT_EQ(segments[2].end, 0);
-    EXPECT_EQ(lessonSegmentsJson({segments[0]}),
-              QStringLiteral("[{\"end\":4180,\"py\":\"qiū tiān dào\",\"start\":0,\"zh\":\"秋天到\"}]"));
+TEST(LessonSegments, TextWithTheRangesOfItsRecording) {
+    const QByteArray text = "0\t秋天到\tqiū tiān dào\r\n"
+                            "1\t秋风吹，秋天到，\tqiū fēng chuī, qiū tiān dào,\n"
+                            "not a line\n"
+                            "x\t坏\thuài\n"
+                            "2\t最后一句。\tzuì hòu yí jù.\n"
+                            "3\t没有录音。\tméi yǒu lù yīn.\n";
+    const QByteArray timings = "0\t0\t4180\t0.000\t1.045\t秋天到\n"
+                               "1\t4180\t9614\t1.045\t2.403\t秋风吹，秋天到，\n"
+                               "2\t9614\t0\t2.403\t4.0\t另一个版本的句子。\n" // the text changed since
+                               "3\t900\t100\t0\t0\t没有录音。\n"              // reversed range
+                               "4\t-5\t100\t0\t0\t负\n";
+    const QList<LessonSegment> merged =
+        mergeLessonSegments(parseLessonText(text), parseLessonTimings(timings));
+    ASSERT_EQ(merged.size(), 4);
+    EXPECT_EQ(merged[0].py, QStringLiteral("qiū tiān dào"));
+    EXPECT_EQ(merged[1].start, 4180);
+    EXPECT_EQ(merged[1].end, 9614);
+    EXPECT_FALSE(merged[2].playable());
+    EXPECT_FALSE(merged[3].playable());
+    EXPECT_EQ(lessonSegmentsJson({merged[0], merged[3]}),
+              QStringLiteral("[{\"end\":4180,\"py\":\"qiū tiān dào\",\"start\":0,\"zh\":\"秋天到\"},"
+                             "{\"py\":\"méi yǒu lù yīn.\",\"zh\":\"没有录音。\"}]"));
+
+    // No recording yet: the text alone.
+    EXPECT_FALSE(mergeLessonSegments(parseLessonText(text), {}).front().playable());
 
     QByteArray huge;
     for (int i = 0; i < 5000; ++i) {
-        huge += "0\t0\t10\t0\t0\t字\n";
+        huge += QByteArray::number(i) + "\t字\tzì\n";
     }
-    EXPECT_EQ(parseLessonSegments(huge).size(), 2000);
-    EXPECT_TRUE(parseLessonSegments(QByteArray("\xff\xfe\x00\x01", 4)).isEmpty());
+    EXPECT_EQ(parseLessonText(huge).size(), 2000);
+    EXPECT_TRUE(parseLessonText(QByteArray("\xff\xfe\x00\x01", 4)).isEmpty());
+    EXPECT_TRUE(parseLessonTimings(QByteArray()).isEmpty());
     EXPECT_EQ(lessonSegmentsJson({}), QStringLiteral("[]"));
 }
 
