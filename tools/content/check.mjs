@@ -23,6 +23,8 @@ export const LIMITS = {
   lessonsPerUnit: [3, 99],
   wordsPerChar: [1, 3],
   editionChars: 1500,
+  // Characters (punctuation included) of the key-point notes shown on the lesson and unit cards.
+  keypoints: { lesson: [40, 120], unit: [80, 200] },
 };
 const SANDHI = { 一: ['yí', 'yì'], 不: ['bú'] };
 const SOURCE_RE = /^public domain: ([^《》]+·[^《》]+)《([^《》]+)》$/u;
@@ -113,6 +115,16 @@ export function checkEdition(only, { quiet = false } = {}) {
     return pairs;
   };
 
+  // The optional key-point note of a unit or lesson: never spoken, so only its type is an
+  // error; a note far from the usual length is a warning for the writer.
+  const keypointsOk = (E, W, file, at, v, [min, max]) => {
+    if (v === undefined) return;
+    if (typeof v !== 'string' || !v.trim()) { E(file, `${at}: "keypoints" must be a non-empty string`); return; }
+    const n = [...v.trim()].length;
+    if (n < min || n > max) W(file, `${at}: keypoints has ${n} characters; aim for ${min}–${max}`);
+    if (!/[。！？”]$/u.test(v.trim())) W(file, `${at}: keypoints should end with 。！？`);
+  };
+
   // Readings a character may take where it is taught: its own py/py2/py3, their
   // neutral forms, and the tone changes of 一 and 不.
   const allowed = (ch) => {
@@ -137,6 +149,7 @@ export function checkEdition(only, { quiet = false } = {}) {
     let bookChars = 0;
     units.forEach((u, ui) => {
       if (u.title !== expectTitles[ui]) E(file, `unit ${ui + 1}: title «${u.title}», expected «${expectTitles[ui] ?? '(no more units)'}»`);
+      keypointsOk(E, W, file, `unit ${ui + 1} «${u.title}»`, u.keypoints, LIMITS.keypoints.unit);
       const lessons = Array.isArray(u.lessons) ? u.lessons : [];
       if (lessons.length < LIMITS.lessonsPerUnit[0] || lessons.length > LIMITS.lessonsPerUnit[1]) E(file, `unit ${ui + 1} «${u.title}»: ${lessons.length} lessons, needs at least ${LIMITS.lessonsPerUnit[0]}`);
       lessons.forEach((l, li) => {
@@ -145,6 +158,7 @@ export function checkEdition(only, { quiet = false } = {}) {
         if (ZH_FORBIDDEN.test(l.title)) E(file, `${at}: title has digits or Latin letters`);
         if (lessonTitles.has(l.title)) W(file, `${at}: same title as lesson ${lessonTitles.get(l.title)}`);
         lessonTitles.set(l.title, `${ui + 1}-${li + 1}`);
+        keypointsOk(E, W, file, at, l.keypoints, LIMITS.keypoints.lesson);
 
         // Source and the leading title / author lines of the text.
         const text = Array.isArray(l.text) ? l.text : [];

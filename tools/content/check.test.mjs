@@ -12,7 +12,7 @@ const here = fileURLToPath(new URL('.', import.meta.url));
 const content = join(here, '..', '..', 'content');
 
 // Runs check.mjs on a copy of content/ whose book 1 was changed by mutate().
-function checkWith(mutate) {
+function checkWith(mutate, args = ['--quiet']) {
   const dir = mkdtempSync(join(tmpdir(), 'qinghe-content-'));
   try {
     cpSync(content, dir, { recursive: true });
@@ -21,7 +21,7 @@ function checkWith(mutate) {
     mutate(book);
     writeFileSync(path, JSON.stringify(book));
     try {
-      return { code: 0, out: execFileSync('node', [join(here, 'check.mjs'), '--quiet'], { env: { ...process.env, QINGHE_CONTENT_DIR: dir }, encoding: 'utf8' }) };
+      return { code: 0, out: execFileSync('node', [join(here, 'check.mjs'), ...args], { env: { ...process.env, QINGHE_CONTENT_DIR: dir }, encoding: 'utf8' }) };
     } catch (e) {
       return { code: e.status, out: e.stdout };
     }
@@ -101,4 +101,27 @@ test('lesson size, Latin letters and the word list are checked', () => {
   assert.match(r.out, /1-1 «天地人»: 4 new characters, book 1 needs 6–10/);
   assert.match(r.out, /has digits or Latin letters/);
   assert.match(r.out, /«你们» holds none of the lesson's must-master characters/);
+});
+
+test('key points must be non-empty text', () => {
+  const r = checkWith((b) => {
+    lesson(b, 0, 0).keypoints = 42;
+    b.units[1].keypoints = '  ';
+  });
+  assert.equal(r.code, 1);
+  assert.match(r.out, /1-1 «天地人»: "keypoints" must be a non-empty string/);
+  assert.match(r.out, /unit 2 «汉语拼音\(一\)»: "keypoints" must be a non-empty string/);
+});
+
+test('key points of an unusual length or without a full stop are only warnings', () => {
+  const r = checkWith((b) => {
+    lesson(b, 0, 1).keypoints = '数一数。';
+    b.units[0].keypoints = '这一单元认识天地人，数一数，看图识字'.repeat(12);
+    delete lesson(b, 0, 2).keypoints;
+  }, ['1']);
+  assert.equal(r.code, 0, r.out);
+  assert.match(r.out, /warning: 1-2 «一二三»: keypoints has 4 characters; aim for 40–120/);
+  assert.match(r.out, /warning: unit 1 «识字\(一\)»: keypoints has 216 characters; aim for 80–200/);
+  assert.match(r.out, /warning: unit 1 «识字\(一\)»: keypoints should end with 。！？/);
+  assert.doesNotMatch(r.out, /1-3 «日月水火»: keypoints/);
 });
