@@ -1,10 +1,9 @@
 #include "app/application.h"
 
+#include "app/app_companions.h"
 #include "app/app_services.h"
-#include "app/companion_windows.h"
 #include "app/look_and_feel.h"
 #include "app/main_window.h"
-#include "app/secondary_windows.h"
 #include "app/startup_trace.h"
 #include "audio/audio_devices.h"
 #include "audio/audio_engine.h"
@@ -78,21 +77,14 @@ int runApplication(int argc, char** argv) {
     SystemRandom random;
     const PathResolver paths(directory);
     StudyRecords records(paths);
-    NoCompanionWindows companions;
-    AppServices services{directory,
-                         prompter,
-                         audio,
-                         devices,
-                         [&movies](QWidget* parent, const QString& name) -> MovieHost* {
-                             auto* host = new QmlMovieHost(movies, parent);
-                             host->widget()->setObjectName(name);
-                             return host;
-                         },
-                         launcher,
-                         pad,
-                         random,
-                         records,
-                         companions};
+    const MovieHostFactory movieHosts = [&movies](QWidget* parent, const QString& name) -> MovieHost* {
+        auto* host = new QmlMovieHost(movies, parent);
+        host->widget()->setObjectName(name);
+        return host;
+    };
+    AppCompanions companions(paths, movieHosts, audio);
+    AppServices services{directory, prompter, audio,  devices, movieHosts,
+                         launcher,  pad,      random, records, companions};
 
     MainWindow window(services);
     prompter.setParent(&window);
@@ -109,7 +101,7 @@ int runApplication(int argc, char** argv) {
     if (window.runState().lesson) {
         trace.mark("lesson-shown");
     }
-    const SecondaryWindows secondary = createSecondaryWindows(window);
+    companions.createWindows(window);
     trace.mark("secondary-windows-created");
 
     if (qEnvironmentVariable("QINGHE_QUIT_AFTER_START") == u"1") {

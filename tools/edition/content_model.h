@@ -29,11 +29,13 @@ struct Lesson {
     QList<Spoken> text; // [0] the title line, then (for classics) the author line, then the text
     QList<CharacterEntry> chars;
     QList<Spoken> words;
+    QString keypoints; // the authored note of the lesson's key-point card, or empty
 };
 
 struct Unit {
     QString title;
     QList<Lesson> lessons;
+    QString keypoints; // the authored note of the unit's key-point card, or empty
 };
 
 struct Book {

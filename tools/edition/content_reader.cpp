@@ -143,6 +143,15 @@ public:
         return c;
     }
 
+    // The optional authored note of a key-point card.
+    QString keypoints(const QJsonObject& o, const QString& where) {
+        const QJsonValue value = o.value(QStringLiteral("keypoints"));
+        if (!value.isUndefined() && !value.isNull() && !value.isString()) {
+            problem(where, QStringLiteral("\"keypoints\" must be a text"));
+        }
+        return value.toString().trimmed();
+    }
+
     Book book(const QString& path, int expectedNumber) {
         Book b;
         file_ = QFileInfo(path).fileName();
@@ -164,6 +173,7 @@ public:
             const QJsonObject uo = units[u].toObject();
             Unit unit;
             unit.title = uo.value(QStringLiteral("title")).toString();
+            unit.keypoints = keypoints(uo, QStringLiteral("units[%1]").arg(u));
             const QJsonArray lessons = uo.value(QStringLiteral("lessons")).toArray();
             if (lessons.isEmpty() || lessons.size() > 99) {
                 problem(QStringLiteral("units[%1]").arg(u), QStringLiteral("a unit has 1 to 99 lessons"));
@@ -174,6 +184,7 @@ public:
                 Lesson lesson;
                 lesson.title = lo.value(QStringLiteral("title")).toString();
                 lesson.source = lo.value(QStringLiteral("source")).toString();
+                lesson.keypoints = keypoints(lo, where);
                 for (const QJsonValue& f : lo.value(QStringLiteral("focus")).toArray()) {
                     lesson.focus << f.toString();
                 }

@@ -110,10 +110,12 @@ int main(int argc, char** argv) {
     };
     const Stage stages[] = {
         {"documents", &runDocumentsStage, false},
+        {"key points", &runKeyPointsStage, false},
         {"licences", &runLicencesStage, false},
         {"pictures", &runPicturesStage, false},
         {"strokes", &runStrokeMoviesStage, false},
         {"study movies", &runStudyMoviesStage, false},
+        {"pinyin lessons", &runPinyinLessonsStage, false}, // speaks only when audio is on
         {"interface sounds", &runInterfaceSoundsStage, true},
         {"speech", &runSpeechStage, true},
     };
