@@ -17,6 +17,8 @@
 #include "movie/qml_movie_host.h"
 #include "movie/scene_graph_backend.h"
 #include "study/lesson_records.h"
+#include "writing/handwriting_setup_dialog.h"
+#include "writing/pad_input.h"
 #include "writing/pad_link.h"
 
 #include <QApplication>
@@ -102,7 +104,19 @@ int runApplication(int argc, char** argv) {
         trace.mark("lesson-shown");
     }
     companions.createWindows(window);
+    companions.setHandwritingSetup([&launcher, &pad, &directory, &window] {
+        HandwritingSetupDialog dialog(launcher, pad, directory, &window);
+        dialog.exec();
+    });
     trace.mark("secondary-windows-created");
+
+    // Characters written on the pad come in here and go into the focused text field; the pad asks for
+    // the current book's characters to offer them first.
+    PadInput padInput;
+    padInput.listen();
+    const auto offerBook = [&padInput, &records] { padInput.setBookCharacters(records.bookCharacters()); };
+    offerBook();
+    QObject::connect(&window, &MainWindow::lessonShown, &padInput, offerBook);
 
     if (qEnvironmentVariable("QINGHE_QUIT_AFTER_START") == u"1") {
         // For the start-up benchmark: the first lesson is on the screen, nothing else is wanted.

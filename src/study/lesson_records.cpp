@@ -116,6 +116,25 @@ QString StudyRecords::characterAttribute(const QString& lessonKey, const QString
     return lookupAttribute(*characters_, characterPath(lessonKey, character), attribute).trimmed();
 }
 
+QString StudyRecords::bookCharacters() {
+    if (bookCharactersOf_ == characters_) {
+        return bookCharacters_;
+    }
+    QString all;
+    for (pugi::xml_node record = characters_->root().first_child(); record; record = record.next_sibling()) {
+        if (record.type() != pugi::node_element) {
+            continue;
+        }
+        const QString character = decoded(record, "Chinese").trimmed();
+        if (!character.isEmpty() && !all.contains(character)) {
+            all += character;
+        }
+    }
+    bookCharactersOf_ = characters_;
+    bookCharacters_ = all;
+    return all;
+}
+
 std::shared_ptr<const XmlDocument> StudyRecords::document(const QString& relativePath) {
     return cache_.get(paths_.resolve(relativePath));
 }

@@ -52,6 +52,10 @@ public:
     // A character document by its path relative to the program folder (the new-character table).
     std::shared_ptr<const XmlDocument> document(const QString& relativePath);
 
+    // Every character of the open book, in document order, each once (the handwriting pad offers
+    // these first). Worked out once per document.
+    QString bookCharacters();
+
     const XmlDocumentCache& cache() const { return cache_; }
 
 private:
@@ -59,6 +63,8 @@ private:
     XmlDocumentCache cache_;
     std::shared_ptr<const XmlDocument> characters_;
     std::shared_ptr<const XmlDocument> words_;
+    std::shared_ptr<const XmlDocument> bookCharactersOf_;
+    QString bookCharacters_;
 };
 
 } // namespace qinghe

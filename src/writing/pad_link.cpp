@@ -7,14 +7,27 @@
 
 namespace qinghe {
 
-QString padServerName() {
+namespace {
+
+// Sockets are per user, so two people logged in at once each reach their own pad.
+QString userSocketName(const QString& prefix) {
     QString user = qEnvironmentVariable("USER");
     if (user.isEmpty()) {
         user = qEnvironmentVariable("USERNAME");
     }
     static const QRegularExpression unsafe(QStringLiteral("[^A-Za-z0-9_.-]"));
     user.replace(unsafe, QStringLiteral("_"));
-    return QStringLiteral("qinghe-handwrite-") + (user.isEmpty() ? QStringLiteral("user") : user);
+    return prefix + (user.isEmpty() ? QStringLiteral("user") : user);
+}
+
+} // namespace
+
+QString padServerName() {
+    return userSocketName(QStringLiteral("qinghe-handwrite-"));
+}
+
+QString mainProgramServerName() {
+    return userSocketName(QStringLiteral("qinghe-main-"));
 }
 
 QString padProgramPath(const QString& programDirectory) {

@@ -14,8 +14,11 @@ public:
     virtual bool sendQuit() = 0;
 };
 
-// "qinghe-handwrite-<user>"
+// "qinghe-handwrite-<user>": the pad's socket.
 QString padServerName();
+
+// "qinghe-main-<user>": the main program's socket, which the pad sends its characters to.
+QString mainProgramServerName();
 
 // The pad program: Data/hand/HandWrite (HandWrite.exe on Windows) under the program folder.
 QString padProgramPath(const QString& programDirectory);

@@ -144,12 +144,15 @@ TEST(StudyRecords, ReadsTheFixtureAndReusesParsedDocuments) {
                          QStringLiteral("Data\\rj\\xml\\ciyu1.xml"));
     }
     EXPECT_EQ(records.cache().parseCount(), 4);
+    // The whole book for the handwriting pad: every lesson's characters in order, each once.
+    EXPECT_EQ(records.bookCharacters(), QStringLiteral("天地人木水"));
 
     // A missing book gives empty lists.
     records.openBook(QStringLiteral("Data\\rj\\xml\\hanzi9.xml"), QStringLiteral("Data\\rj\\xml\\ciyu9.xml"));
     lists = records.readLessonLists(lesson);
     EXPECT_TRUE(lists.chars.isEmpty());
     EXPECT_TRUE(lists.words.isEmpty());
+    EXPECT_EQ(records.bookCharacters(), QString());
 }
 
 TEST(LessonRecords, FiveHundredCharactersInOneLesson) {

@@ -1,0 +1,217 @@
+#include "pad/handwriting_model.h"
+
+#include <QtEndian>
+
+#include <zinnia.h>
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+namespace qinghe::pad {
+
+namespace {
+
+// Zinnia's model header: the file size XOR this value, then the format version.
+constexpr quint32 kModelMagic = 0xef71821;
+constexpr quint32 kModelVersion = 1;
+constexpr qsizetype kNameBytes = 16;
+constexpr qsizetype kNodeBytes = 8; // int index, float weight
+
+quint32 readWord(QByteArrayView bytes, qsizetype at) {
+    return qFromLittleEndian<quint32>(bytes.data() + at);
+}
+
+bool fail(QString* error, const QString& message) {
+    if (error != nullptr) {
+        *error = message;
+    }
+    return false;
+}
+
+} // namespace
+
+std::unique_ptr<zinnia::Character> makeZinniaCharacter(const Strokes& strokes, double side,
+                                                       const QString& label) {
+    std::unique_ptr<zinnia::Character> character(zinnia::Character::create());
+    const int units = int(kRecognitionUnits);
+    character->set_width(size_t(units));
+    character->set_height(size_t(units));
+    if (!label.isEmpty()) {
+        character->set_value(label.toUtf8().constData());
+    }
+    const double scale = side > 0 ? kRecognitionUnits / side : 1.0;
+    const auto unit = [units, scale](double value) {
+        return std::clamp(int(std::lround(value * scale)), 0, units);
+    };
+    size_t id = 0;
+    for (const Stroke& stroke : strokes) {
+        if (stroke.isEmpty()) {
+            continue;
+        }
+        for (const QPointF& point : stroke) {
+            character->add(id, unit(point.x()), unit(point.y()));
+        }
+        ++id;
+    }
+    if (id == 0) {
+        return nullptr;
+    }
+    return character;
+}
+
+Strokes inForm(const Strokes& strokes, StrokeForm form) {
+    switch (form) {
+    case StrokeForm::AsWritten:
+        return strokes;
+    case StrokeForm::Turned:
+        return canonicalStrokes(strokes, false);
+    case StrokeForm::Canonical:
+        return canonicalStrokes(strokes, true);
+    }
+    return strokes;
+}
+
+Strokes canonicalStrokes(const Strokes& strokes, bool reorder) {
+    struct Placed {
+        double key;
+        Stroke stroke;
+    };
+    // Reading order: down counts three times as much as right, so a nearly level stroke still runs left
+    // to right and a rising one (提) keeps a clear first end.
+    const auto readingKey = [](QPointF p) { return 3 * p.y() + p.x(); };
+    QList<Placed> placed;
+    for (const Stroke& stroke : strokes) {
+        if (stroke.isEmpty()) {
+            continue;
+        }
+        Stroke turned = stroke;
+        if (readingKey(turned.last()) < readingKey(turned.first())) {
+            std::reverse(turned.begin(), turned.end());
+        }
+        double left = turned.first().x(), right = left, top = turned.first().y(), bottom = top;
+        for (const QPointF& p : turned) {
+            left = std::min(left, p.x());
+            right = std::max(right, p.x());
+            top = std::min(top, p.y());
+            bottom = std::max(bottom, p.y());
+        }
+        placed.append({readingKey(QPointF((left + right) / 2, (top + bottom) / 2)), std::move(turned)});
+    }
+    if (reorder) {
+        std::stable_sort(placed.begin(), placed.end(),
+                         [](const Placed& a, const Placed& b) { return a.key < b.key; });
+    }
+    Strokes result;
+    for (Placed& p : placed) {
+        result.append(std::move(p.stroke));
+    }
+    return result;
+}
+
+bool isValidZinniaModel(QByteArrayView bytes, int* classes, QString* error) {
+    const qsizetype size = bytes.size();
+    if (size < 12) {
+        return fail(error, QStringLiteral("too short for a Zinnia model"));
+    }
+    if ((readWord(bytes, 0) ^ kModelMagic) != quint32(size)) {
+        return fail(error, QStringLiteral("not a Zinnia model, or truncated"));
+    }
+    if (readWord(bytes, 4) != kModelVersion) {
+        return fail(error, QStringLiteral("unknown Zinnia model version %1").arg(readWord(bytes, 4)));
+    }
+    const quint32 count = readWord(bytes, 8);
+    qsizetype at = 12;
+    for (quint32 i = 0; i < count; ++i) {
+        if (size - at < kNameBytes + 4) {
+            return fail(error, QStringLiteral("class %1 runs past the end").arg(i));
+        }
+        at += kNameBytes + 4;
+        while (true) {
+            if (size - at < kNodeBytes) {
+                return fail(error, QStringLiteral("class %1 runs past the end").arg(i));
+            }
+            const qint32 index = qint32(readWord(bytes, at));
+            at += kNodeBytes;
+            if (index == -1) {
+                break;
+            }
+            if (index < 0) {
+                return fail(error, QStringLiteral("class %1 has a negative feature index").arg(i));
+            }
+        }
+    }
+    if (at != size) {
+        return fail(error, QStringLiteral("%1 bytes after the last class").arg(size - at));
+    }
+    if (classes != nullptr) {
+        *classes = int(count);
+    }
+    return true;
+}
+
+HandwritingModel::~HandwritingModel() {
+    if (recognizer_) {
+        recognizer_->close();
+    }
+}
+
+std::unique_ptr<HandwritingModel> HandwritingModel::open(const QString& path, StrokeForm form,
+                                                         QString* error) {
+    std::unique_ptr<HandwritingModel> model(new HandwritingModel);
+    model->path_ = path;
+    model->form_ = form;
+    model->file_.setFileName(path);
+    if (!model->file_.open(QIODevice::ReadOnly)) {
+        fail(error, QStringLiteral("cannot open %1").arg(path));
+        return nullptr;
+    }
+    const qint64 size = model->file_.size();
+    if (size <= 0 || size > std::numeric_limits<qint32>::max()) {
+        fail(error, QStringLiteral("%1 is not a Zinnia model").arg(path));
+        return nullptr;
+    }
+    // Mapped, not read: the pages of a large model are shared with the page cache and load on demand.
+    const uchar* data = model->file_.map(0, size);
+    if (data == nullptr) {
+        fail(error, QStringLiteral("cannot map %1").arg(path));
+        return nullptr;
+    }
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    QString why;
+    if (!isValidZinniaModel(bytes, &model->classes_, &why)) {
+        fail(error, QStringLiteral("%1: %2").arg(path, why));
+        return nullptr;
+    }
+    model->recognizer_.reset(zinnia::Recognizer::create());
+    if (!model->recognizer_->open(bytes.data(), size_t(size))) {
+        fail(error, QStringLiteral("%1: %2").arg(path, QString::fromUtf8(model->recognizer_->what())));
+        return nullptr;
+    }
+    return model;
+}
+
+QList<Candidate> HandwritingModel::classify(const Strokes& strokes, double side, int count) const {
+    QList<Candidate> candidates;
+    if (count <= 0) {
+        return candidates;
+    }
+    const std::unique_ptr<zinnia::Character> character = makeZinniaCharacter(inForm(strokes, form_), side);
+    if (!character) {
+        return candidates;
+    }
+    const std::unique_ptr<zinnia::Result> result(recognizer_->classify(*character, size_t(count)));
+    if (!result) {
+        return candidates;
+    }
+    candidates.reserve(qsizetype(result->size()));
+    for (size_t i = 0; i < result->size(); ++i) {
+        const char* value = result->value(i);
+        // Names are 16 bytes and not always terminated.
+        candidates.append(
+            {QString::fromUtf8(value, qsizetype(strnlen(value, size_t(kNameBytes)))), result->score(i)});
+    }
+    return candidates;
+}
+
+} // namespace qinghe::pad

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "pad/ink.h"
+
+#include <QByteArrayView>
+#include <QFile>
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+namespace zinnia {
+class Character;
+class Recognizer;
+} // namespace zinnia
+
+namespace qinghe::pad {
+
+// Recognition works in a square of this many units whatever the size of the writing square, so whole
+// pixels of a small square keep their precision. The training samples use the same square.
+inline constexpr double kRecognitionUnits = 1024.0;
+
+struct Candidate {
+    QString character;
+    float score = 0;
+};
+
+// How strokes are given to a model: as written, or in the canonical form our own model is trained on.
+// In the canonical form every stroke runs from the end that comes first in reading order (higher up,
+// then further left) and the strokes are ordered by where their middles lie, so a stroke written
+// backwards or in its neighbour's turn gives the same input as the standard order does.
+enum class StrokeForm { AsWritten, Turned, Canonical };
+Strokes canonicalStrokes(const Strokes& strokes, bool reorder = true);
+Strokes inForm(const Strokes& strokes, StrokeForm form);
+
+// Strokes written in a square of `side` units (y down) as Zinnia input: scaled to kRecognitionUnits,
+// clamped to the square; empty strokes are left out. Null when no stroke has a point.
+std::unique_ptr<zinnia::Character> makeZinniaCharacter(const Strokes& strokes, double side,
+                                                       const QString& label = {});
+
+// Whether `bytes` are a complete Zinnia model: header, then per class a 16-byte name, a bias and
+// (index, weight) pairs ending with index -1, exactly filling the file. Zinnia itself trusts the file;
+// a damaged one would make it read out of bounds, so every model is checked first.
+bool isValidZinniaModel(QByteArrayView bytes, int* classes = nullptr, QString* error = nullptr);
+
+// One Zinnia model, mapped from its file. Classifying is const and may run on any thread.
+class HandwritingModel {
+public:
+    ~HandwritingModel();
+    HandwritingModel(const HandwritingModel&) = delete;
+    HandwritingModel& operator=(const HandwritingModel&) = delete;
+
+    // Null with `error` set when the file is missing, damaged or not a Zinnia model.
+    static std::unique_ptr<HandwritingModel>
+    open(const QString& path, StrokeForm form = StrokeForm::AsWritten, QString* error = nullptr);
+
+    const QString& path() const { return path_; }
+    int classes() const { return classes_; }
+    StrokeForm form() const { return form_; }
+
+    // The best `count` characters for strokes written in a square of `side` units, best first.
+    QList<Candidate> classify(const Strokes& strokes, double side, int count) const;
+
+private:
+    HandwritingModel() = default;
+
+    QString path_;
+    QFile file_;
+    int classes_ = 0;
+    StrokeForm form_ = StrokeForm::AsWritten;
+    std::unique_ptr<zinnia::Recognizer> recognizer_;
+};
+
+} // namespace qinghe::pad

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "handwriting/model_training.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace qinghe::handwriting {
+
+// Where the pad looks for our model, relative to the program folder, and what travels with it.
+inline const QString kModelFolder = QStringLiteral("Data/hand/");
+inline const QString kModelFile = QStringLiteral("qinghe.model");
+inline const QString kModelKeyFile = QStringLiteral("qinghe.model.key");
+inline const QString kLicenceFile = QStringLiteral("ARPHICPL.TXT");
+inline const QString kNoticeFile = QStringLiteral("README.txt");
+
+// A key of everything the model is made from: the training options, Zinnia's version, and every
+// character with its medians. The same key means the same model; training is skipped.
+QString modelRecipeKey(const QList<TrainingCharacter>& characters, const TrainingOptions& options);
+
+// True when `modelFolder` holds a complete model made with `key`.
+bool modelUpToDate(const QString& modelFolder, const QString& key);
+
+// The notice kept beside the model: what it is made from and under which licence.
+QByteArray modelNotice(const QString& packageVersion, int classes);
+
+} // namespace qinghe::handwriting
