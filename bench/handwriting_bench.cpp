@@ -1,7 +1,7 @@
 // Handwriting recognition, our model against the stock Debian one, on copies of the edition's
 // characters that no model was trained on (held-out seeds, stronger distortion than in training); and
 // the time from a finished stroke to the candidates for characters of ten strokes.
-//   bench_handwriting <program folder> [copies per character]
+//   bench_handwriting <program folder> [copies per character] [characters to show candidates for]
 #include "handwriting/character_set.h"
 #include "handwriting/median_data.h"
 #include "handwriting/model_recipe.h"
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
     std::printf("edition characters with stroke data: %lld; %d held-out copies each\n",
                 static_cast<long long>(characters.size()), copies);
 
-    const auto ours = pad::HandwritingModel::open(folder + kModelFile, pad::StrokeForm::Canonical, &error);
+    const auto ours = pad::HandwritingModel::open(folder + kModelFile, pad::StrokeForm::Fitted, &error);
     if (ours) {
         QElapsedTimer clock;
         clock.start();
@@ -100,6 +100,22 @@ int main(int argc, char** argv) {
             }
         }
         std::printf("   (place among the candidates, careful copies)\n");
+        // What the model offers for the held-out copies of chosen characters, to see why one is missed.
+        const QString explain = argc > 3 ? QString::fromLocal8Bit(argv[3]) : QString();
+        for (const TrainingCharacter& c : characters) {
+            if (!explain.contains(c.character)) {
+                continue;
+            }
+            for (int copy = 0; copy < copies; ++copy) {
+                const pad::Strokes strokes = distortStrokes(c.medians, heldOutDistortion(),
+                                                            copySeed(c.character, copy, kMeasureSeries));
+                QString offered;
+                for (const pad::Candidate& candidate : ours->classify(strokes, kMedianUnits, 10)) {
+                    offered += candidate.character;
+                }
+                std::printf("  %s copy %d: %s\n", qPrintable(c.character), copy, qPrintable(offered));
+            }
+        }
     } else {
         std::printf("ours: %s\n", qPrintable(error));
     }

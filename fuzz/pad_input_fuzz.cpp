@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     LineBuffer lines;
     // Fed in pieces of varying length, as a socket delivers them.
     for (qsizetype at = 0, piece = 1; at < bytes.size(); at += piece, piece = piece * 3 % 97 + 1) {
-        for (const QByteArray& line : lines.feed(QByteArrayView(bytes).mid(at, piece))) {
+        for (const QByteArray& line : lines.feed(bytes.mid(at, piece))) {
             if (line.size() > kMaxPadLineBytes) {
                 __builtin_trap();
             }

@@ -60,7 +60,7 @@ std::unique_ptr<zinnia::Character> makeZinniaCharacter(const Strokes& strokes, d
     return character;
 }
 
-Strokes inForm(const Strokes& strokes, StrokeForm form) {
+Strokes inForm(const Strokes& strokes, StrokeForm form, double side) {
     switch (form) {
     case StrokeForm::AsWritten:
         return strokes;
@@ -68,8 +68,39 @@ Strokes inForm(const Strokes& strokes, StrokeForm form) {
         return canonicalStrokes(strokes, false);
     case StrokeForm::Canonical:
         return canonicalStrokes(strokes, true);
+    case StrokeForm::Fitted:
+        return fittedStrokes(canonicalStrokes(strokes, true), side);
     }
     return strokes;
+}
+
+Strokes fittedStrokes(const Strokes& strokes, double side) {
+    double left = 0, right = 0, top = 0, bottom = 0;
+    bool first = true;
+    for (const Stroke& stroke : strokes) {
+        for (const QPointF& p : stroke) {
+            left = first ? p.x() : std::min(left, p.x());
+            right = first ? p.x() : std::max(right, p.x());
+            top = first ? p.y() : std::min(top, p.y());
+            bottom = first ? p.y() : std::max(bottom, p.y());
+            first = false;
+        }
+    }
+    if (first || side <= 0) {
+        return strokes;
+    }
+    // The larger side of the ink becomes 80 % of the square.
+    const double extent = std::max(right - left, bottom - top);
+    const double scale = extent > 0 ? 0.8 * side / extent : 1.0;
+    const QPointF from((left + right) / 2, (top + bottom) / 2);
+    const QPointF to(side / 2, side / 2);
+    Strokes fitted = strokes;
+    for (Stroke& stroke : fitted) {
+        for (QPointF& p : stroke) {
+            p = to + (p - from) * scale;
+        }
+    }
+    return fitted;
 }
 
 Strokes canonicalStrokes(const Strokes& strokes, bool reorder) {
@@ -196,7 +227,8 @@ QList<Candidate> HandwritingModel::classify(const Strokes& strokes, double side,
     if (count <= 0) {
         return candidates;
     }
-    const std::unique_ptr<zinnia::Character> character = makeZinniaCharacter(inForm(strokes, form_), side);
+    const std::unique_ptr<zinnia::Character> character =
+        makeZinniaCharacter(inForm(strokes, form_, side), side);
     if (!character) {
         return candidates;
     }

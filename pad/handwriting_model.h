@@ -29,9 +29,13 @@ struct Candidate {
 // In the canonical form every stroke runs from the end that comes first in reading order (higher up,
 // then further left) and the strokes are ordered by where their middles lie, so a stroke written
 // backwards or in its neighbour's turn gives the same input as the standard order does.
-enum class StrokeForm { AsWritten, Turned, Canonical };
+// The fitted form is the canonical one moved and scaled (the same on both axes) so that the ink fills
+// the middle of the square: where and how large a child writes then no longer matters.
+enum class StrokeForm { AsWritten, Turned, Canonical, Fitted };
 Strokes canonicalStrokes(const Strokes& strokes, bool reorder = true);
-Strokes inForm(const Strokes& strokes, StrokeForm form);
+Strokes fittedStrokes(const Strokes& strokes, double side);
+// Strokes written in a square of `side` units, in the given form, in the same square.
+Strokes inForm(const Strokes& strokes, StrokeForm form, double side);
 
 // Strokes written in a square of `side` units (y down) as Zinnia input: scaled to kRecognitionUnits,
 // clamped to the square; empty strokes are left out. Null when no stroke has a point.

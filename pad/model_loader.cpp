@@ -56,7 +56,7 @@ void ModelLoader::start() {
         for (const ModelChoice& choice : std::as_const(running_)) {
             QString error;
             std::shared_ptr<const HandwritingModel> model = HandwritingModel::open(
-                choice.path, choice.kind == ModelKind::Ours ? StrokeForm::Canonical : StrokeForm::AsWritten,
+                choice.path, choice.kind == ModelKind::Ours ? StrokeForm::Fitted : StrokeForm::AsWritten,
                 &error);
             if (model) {
                 model_ = std::move(model);

@@ -119,20 +119,34 @@ TEST(StrokeForms, TurningAndOrderingMakeWritingOrderIrrelevant) {
     const Stroke down{{50, 10}, {50, 90}};
     const Stroke backAcross{{90, 50}, {10, 50}};
     const Stroke upwards{{50, 90}, {50, 10}};
-    EXPECT_EQ(inForm({backAcross, upwards}, StrokeForm::AsWritten), (Strokes{backAcross, upwards}));
-    EXPECT_EQ(inForm({backAcross, upwards}, StrokeForm::Turned), (Strokes{across, down}));
+    EXPECT_EQ(inForm({backAcross, upwards}, StrokeForm::AsWritten, 100), (Strokes{backAcross, upwards}));
+    EXPECT_EQ(inForm({backAcross, upwards}, StrokeForm::Turned, 100), (Strokes{across, down}));
     // Ordered by where their middles lie in reading order; both have their middle at (50, 50) here, so
     // the order written stays (the sort is stable).
-    EXPECT_EQ(inForm({down, backAcross}, StrokeForm::Canonical), (Strokes{down, across}));
+    EXPECT_EQ(inForm({down, backAcross}, StrokeForm::Canonical, 100), (Strokes{down, across}));
     // 二: the lower stroke written first comes second.
     const Stroke top{{20, 30}, {80, 30}};
     const Stroke bottom{{10, 70}, {90, 70}};
-    EXPECT_EQ(inForm({bottom, top}, StrokeForm::Canonical), (Strokes{top, bottom}));
-    EXPECT_EQ(inForm({bottom, top}, StrokeForm::Turned), (Strokes{bottom, top}));
+    EXPECT_EQ(inForm({bottom, top}, StrokeForm::Canonical, 100), (Strokes{top, bottom}));
+    EXPECT_EQ(inForm({bottom, top}, StrokeForm::Turned, 100), (Strokes{bottom, top}));
     // A rising stroke (提) is turned to start at its upper end, where 3y + x is smaller.
     const Stroke rising{{20, 80}, {80, 50}};
-    EXPECT_EQ(inForm({rising}, StrokeForm::Turned), (Strokes{{{80, 50}, {20, 80}}}));
-    EXPECT_TRUE(inForm({}, StrokeForm::Canonical).isEmpty());
+    EXPECT_EQ(inForm({rising}, StrokeForm::Turned, 100), (Strokes{{{80, 50}, {20, 80}}}));
+    EXPECT_TRUE(inForm({}, StrokeForm::Canonical, 100).isEmpty());
+}
+
+TEST(StrokeForms, FittingFillsTheMiddleOfTheSquareWhereverAndHoweverLargeTheInk) {
+    // 二 written small in a corner and large in the middle come out the same: the wider side of the
+    // ink is 80 units of 100, centred.
+    const Strokes small{{{5, 5}, {15, 5}}, {{2, 15}, {18, 15}}};
+    const Strokes large{{{30, 20}, {70, 20}}, {{18, 60}, {82, 60}}};
+    const Strokes expected{{{25, 25}, {75, 25}}, {{10, 75}, {90, 75}}};
+    EXPECT_EQ(inForm(small, StrokeForm::Fitted, 100), expected);
+    EXPECT_EQ(inForm(large, StrokeForm::Fitted, 100), expected);
+    // A short dash is fitted like any ink; a single point has no size and only moves to the middle.
+    EXPECT_EQ(fittedStrokes({{{0, 0}, {2, 0}}}, 100), (Strokes{{{10, 50}, {90, 50}}}));
+    EXPECT_EQ(fittedStrokes({{{7, 9}}}, 100), (Strokes{{{50, 50}}}));
+    EXPECT_TRUE(fittedStrokes({}, 100).isEmpty());
 }
 
 } // namespace

@@ -77,7 +77,8 @@ int main(int argc, char** argv) {
                                        QStringLiteral("Copies of other stroke counts each class meets."),
                                        QStringLiteral("N"), QString::number(TrainingOptions{}.farCopies));
     const QCommandLineOption formOption(
-        QStringLiteral("form"), QStringLiteral("Strokes as written (0), turned (1) or canonical (2)."),
+        QStringLiteral("form"),
+        QStringLiteral("Strokes as written (0), turned (1), canonical (2) or fitted (3)."),
         QStringLiteral("N"), QString::number(int(TrainingOptions{}.form)));
     const QCommandLineOption noSwapsOption(
         QStringLiteral("no-swap-copies"),
@@ -142,7 +143,7 @@ int main(int argc, char** argv) {
     options.nearCopies = qBound(1, parser.value(nearOption).toInt(), 1000);
     options.farCopies = qBound(1, parser.value(farOption).toInt(), 1000);
     options.neighbourSwaps = !parser.isSet(noSwapsOption);
-    options.form = pad::StrokeForm(qBound(0, parser.value(formOption).toInt(), 2));
+    options.form = pad::StrokeForm(qBound(0, parser.value(formOption).toInt(), 3));
     const QString folder = QDir(parser.value(outOption)).absolutePath() + u'/' + kModelFolder;
     const QString key = modelRecipeKey(characters, options);
     if (!parser.isSet(forceOption) && modelUpToDate(folder, key)) {

@@ -163,8 +163,8 @@ TrainingResult trainZinniaModel(const QList<TrainingCharacter>& characters, cons
             const auto add = [&](qsizetype c, const QString& label, int copies) {
                 for (int copy = 0; copy < copies; ++copy) {
                     const pad::Strokes strokes = trainingCopy(characters[c], copy, options);
-                    const auto sample =
-                        pad::makeZinniaCharacter(pad::inForm(strokes, options.form), kMedianUnits, label);
+                    const auto sample = pad::makeZinniaCharacter(
+                        pad::inForm(strokes, options.form, kMedianUnits), kMedianUnits, label);
                     if (sample) {
                         trainer->add(*sample);
                     }

@@ -30,9 +30,9 @@ struct TrainingOptions {
     int strokeWindow = 2;
     int nearCopies = 4;
     int farCopies = 1;
-    pad::StrokeForm form = pad::StrokeForm::Canonical; // how copies are given to Zinnia
-    int jobs = 2;                                      // groups trained at once
-    double compression = 0.0; // weights no larger than this are left out of the model
+    pad::StrokeForm form = pad::StrokeForm::Fitted; // how copies are given to Zinnia
+    int jobs = 2;                                   // groups trained at once
+    double compression = 0.0;                       // weights no larger than this are left out of the model
     // Called from the training threads as classes finish (done counts every group's classes).
     std::function<void(int done, int total)> progress;
 };
