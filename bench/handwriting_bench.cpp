@@ -82,6 +82,13 @@ int main(int argc, char** argv) {
 
     const auto ours = pad::HandwritingModel::open(folder + kModelFile, pad::StrokeForm::Fitted, &error);
     if (ours) {
+        // The stroke-count penalty can be tried out without training again.
+        bool set = false;
+        const double penalty = qEnvironmentVariable("QH_STROKE_PENALTY").toDouble(&set);
+        if (set) {
+            ours->setStrokePenalty(penalty);
+        }
+        std::printf("stroke counts known: %lld\n", static_cast<long long>(ours->strokeCounts()));
         QElapsedTimer clock;
         clock.start();
         const RankCounts counts = measureRecognition(*ours, characters, heldOutDistortion(), copies);

@@ -1,7 +1,7 @@
 // Reads arbitrary bytes as what a pad socket peer sends (cut into lines, each parsed as a message),
-// as a Zinnia model file, and as a stroke data file. The line buffer never holds more than its
-// bound, a parsed character is one character, and a model that passes the check opens and
-// classifies without reading outside the file.
+// as a Zinnia model file, as its stroke-count file and as a stroke data file. The line buffer never
+// holds more than its bound, a parsed character is one character, and a model that passes the check
+// opens and classifies without reading outside the file.
 #include "handwriting/median_data.h"
 #include "pad/handwriting_model.h"
 #include "writing/pad_protocol.h"
@@ -42,6 +42,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             if (const auto model = pad::HandwritingModel::open(path)) {
                 model->classify({{{10, 10}, {200, 200}}, {{200, 10}, {10, 200}}}, 256, 10);
             }
+        }
+    }
+
+    const QHash<QString, int> counts = pad::HandwritingModel::parseStrokeCounts(bytes);
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
+        if (it.key().toUcs4().size() != 1 || it.value() < 1 || it.value() > 64) {
+            __builtin_trap();
         }
     }
 

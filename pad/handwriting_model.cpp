@@ -1,5 +1,6 @@
 #include "pad/handwriting_model.h"
 
+#include <QStringDecoder>
 #include <QtEndian>
 
 #include <zinnia.h>
@@ -17,6 +18,9 @@ constexpr quint32 kModelMagic = 0xef71821;
 constexpr quint32 kModelVersion = 1;
 constexpr qsizetype kNameBytes = 16;
 constexpr qsizetype kNodeBytes = 8; // int index, float weight
+// Candidates looked at before stroke counts reorder them, and the most of a stroke count file read.
+constexpr int kRerankWindow = 100;
+constexpr qint64 kMaxStrokeCountBytes = 1024 * 1024;
 
 quint32 readWord(QByteArrayView bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.data() + at);
@@ -214,6 +218,10 @@ std::unique_ptr<HandwritingModel> HandwritingModel::open(const QString& path, St
         fail(error, QStringLiteral("%1: %2").arg(path, why));
         return nullptr;
     }
+    QFile counts(strokeCountsPath(path));
+    if (counts.open(QIODevice::ReadOnly)) {
+        model->strokeCounts_ = parseStrokeCounts(counts.read(kMaxStrokeCountBytes));
+    }
     model->recognizer_.reset(zinnia::Recognizer::create());
     if (!model->recognizer_->open(bytes.data(), size_t(size))) {
         fail(error, QStringLiteral("%1: %2").arg(path, QString::fromUtf8(model->recognizer_->what())));
@@ -232,18 +240,50 @@ QList<Candidate> HandwritingModel::classify(const Strokes& strokes, double side,
     if (!character) {
         return candidates;
     }
-    const std::unique_ptr<zinnia::Result> result(recognizer_->classify(*character, size_t(count)));
+    const bool rerank = !strokeCounts_.isEmpty();
+    const size_t asked = size_t(rerank ? std::max(count, kRerankWindow) : count);
+    const std::unique_ptr<zinnia::Result> result(recognizer_->classify(*character, asked));
     if (!result) {
         return candidates;
     }
+    const int written =
+        int(std::count_if(strokes.cbegin(), strokes.cend(), [](const Stroke& s) { return !s.isEmpty(); }));
     candidates.reserve(qsizetype(result->size()));
     for (size_t i = 0; i < result->size(); ++i) {
         const char* value = result->value(i);
         // Names are 16 bytes and not always terminated.
-        candidates.append(
-            {QString::fromUtf8(value, qsizetype(strnlen(value, size_t(kNameBytes)))), result->score(i)});
+        Candidate candidate{QString::fromUtf8(value, qsizetype(strnlen(value, size_t(kNameBytes)))),
+                            result->score(i)};
+        if (rerank) {
+            const int strokesOf = strokeCounts_.value(candidate.character, written);
+            candidate.score -= float(strokePenalty_ * std::abs(strokesOf - written));
+        }
+        candidates.append(candidate);
+    }
+    if (rerank) {
+        std::stable_sort(candidates.begin(), candidates.end(),
+                         [](const Candidate& a, const Candidate& b) { return a.score > b.score; });
+        candidates.resize(std::min<qsizetype>(candidates.size(), count));
     }
     return candidates;
+}
+
+QHash<QString, int> HandwritingModel::parseStrokeCounts(const QByteArray& text) {
+    QHash<QString, int> counts;
+    for (const QByteArray& line : text.split('\n')) {
+        const QList<QByteArray> fields = line.trimmed().split(' ');
+        if (fields.size() != 2) {
+            continue;
+        }
+        QStringDecoder decoder(QStringDecoder::Utf8);
+        const QString character = decoder.decode(fields[0]);
+        bool ok = false;
+        const int strokes = fields[1].toInt(&ok);
+        if (ok && strokes > 0 && strokes <= 64 && !decoder.hasError() && character.toUcs4().size() == 1) {
+            counts.insert(character, strokes);
+        }
+    }
+    return counts;
 }
 
 } // namespace qinghe::pad

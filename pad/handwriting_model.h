@@ -4,6 +4,7 @@
 
 #include <QByteArrayView>
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QString>
 
@@ -65,6 +66,17 @@ public:
     // The best `count` characters for strokes written in a square of `side` units, best first.
     QList<Candidate> classify(const Strokes& strokes, double side, int count) const;
 
+    // Our model comes with each character's stroke count (`<model>.strokes`, lines "字 N"). The
+    // classes are trained against characters of their own stroke count, so their scores are only
+    // comparable within one count: each stroke too many or too few costs a character this much score.
+    static constexpr double kDefaultStrokePenalty = 0.5;
+    static QString strokeCountsPath(const QString& modelPath) {
+        return modelPath + QStringLiteral(".strokes");
+    }
+    static QHash<QString, int> parseStrokeCounts(const QByteArray& text);
+    qsizetype strokeCounts() const { return strokeCounts_.size(); }
+    void setStrokePenalty(double penalty) { strokePenalty_ = penalty; }
+
 private:
     HandwritingModel() = default;
 
@@ -73,6 +85,8 @@ private:
     int classes_ = 0;
     StrokeForm form_ = StrokeForm::AsWritten;
     std::unique_ptr<zinnia::Recognizer> recognizer_;
+    QHash<QString, int> strokeCounts_;
+    double strokePenalty_ = kDefaultStrokePenalty;
 };
 
 } // namespace qinghe::pad

@@ -78,6 +78,34 @@ TEST(HandwritingModel, OpensAndClassifiesAModelFile) {
     EXPECT_TRUE(model->classify(one, 100, 0).isEmpty());
 }
 
+TEST(HandwritingModel, StrokeCountsBesideTheModelReorderTheCandidates) {
+    // Two classes without weights: 十 scores higher whatever is written.
+    ModelBytes bytes;
+    bytes.classes = {{"十", 1.0f, {}}, {"二", 0.8f, {}}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("counted.model"));
+    test::writeFile(path, bytes.bytes());
+    const Strokes two{{{10, 30}, {90, 30}}, {{10, 70}, {90, 70}}};
+    const Strokes three{{{10, 30}, {90, 30}}, {{10, 50}, {90, 50}}, {{10, 70}, {90, 70}}};
+    const auto order = [&](const Strokes& strokes) {
+        QString text;
+        for (const Candidate& c : HandwritingModel::open(path)->classify(strokes, 100, 10)) {
+            text += c.character;
+        }
+        return text;
+    };
+    EXPECT_EQ(order(two), QStringLiteral("十二"));
+    // Damaged lines are passed over; each stroke away from a character's count costs it 0.5.
+    test::writeFile(HandwritingModel::strokeCountsPath(path), "十 2\n二 2\nbad\n三 x\n四 99\n\xff\xfe 1\n");
+    EXPECT_EQ(HandwritingModel::open(path)->strokeCounts(), 2);
+    test::writeFile(HandwritingModel::strokeCountsPath(path), "十 2\r\n二 3\r\n");
+    EXPECT_EQ(order(two), QStringLiteral("十二"));
+    EXPECT_EQ(order(three), QStringLiteral("二十")); // 十 is 1.0 - 0.5, 二 0.8
+    const QList<Candidate> scored = HandwritingModel::open(path)->classify(three, 100, 1);
+    ASSERT_EQ(scored.size(), 1);
+    EXPECT_FLOAT_EQ(scored[0].score, 0.8f);
+}
+
 TEST(HandwritingModel, RefusesMissingAndDamagedFiles) {
     QTemporaryDir dir;
     QString error;

@@ -181,6 +181,8 @@ int main(int argc, char** argv) {
     QFile::remove(folder + kLicenceFile);
     if (!QFile::copy(licence, folder + kLicenceFile) ||
         !writeAtomically(folder + kNoticeFile, modelNotice(packageVersion(strokes), result.classes)) ||
+        !writeAtomically(pad::HandwritingModel::strokeCountsPath(folder + kModelFile),
+                         strokeCountsText(characters)) ||
         !writeAtomically(folder + kModelKeyFile, key.toLatin1() + '\n')) {
         print(QStringLiteral("qinghe-handwriting-model: cannot write the licence notice beside the model"));
         return 1;

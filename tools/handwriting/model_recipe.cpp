@@ -12,7 +12,7 @@ namespace qinghe::handwriting {
 namespace {
 
 // Raised whenever the way copies are made or trained changes in a way the options do not show.
-constexpr int kRecipeVersion = 1;
+constexpr int kRecipeVersion = 2;
 
 void addNumber(QCryptographicHash& hash, double value) {
     hash.addData(QByteArray::number(value, 'g', 17));
@@ -68,10 +68,19 @@ bool modelUpToDate(const QString& modelFolder, const QString& key) {
     if (!keyFile.open(QIODevice::ReadOnly) || QString::fromLatin1(keyFile.readAll()).trimmed() != key) {
         return false;
     }
-    if (!QFile::exists(modelFolder + kLicenceFile)) {
+    if (!QFile::exists(modelFolder + kLicenceFile) ||
+        !QFile::exists(pad::HandwritingModel::strokeCountsPath(modelFolder + kModelFile))) {
         return false;
     }
     return pad::HandwritingModel::open(modelFolder + kModelFile, pad::StrokeForm::Canonical) != nullptr;
+}
+
+QByteArray strokeCountsText(const QList<TrainingCharacter>& characters) {
+    QByteArray text;
+    for (const TrainingCharacter& character : characters) {
+        text += character.character.toUtf8() + ' ' + QByteArray::number(character.medians.size()) + '\n';
+    }
+    return text;
 }
 
 QByteArray modelNotice(const QString& packageVersion, int classes) {

@@ -21,6 +21,9 @@ QString modelRecipeKey(const QList<TrainingCharacter>& characters, const Trainin
 // True when `modelFolder` holds a complete model made with `key`.
 bool modelUpToDate(const QString& modelFolder, const QString& key);
 
+// Each character's stroke count, as the model reads them ("字 N" lines).
+QByteArray strokeCountsText(const QList<TrainingCharacter>& characters);
+
 // The notice kept beside the model: what it is made from and under which licence.
 QByteArray modelNotice(const QString& packageVersion, int classes);
 
