@@ -16,7 +16,10 @@ AudioEngine::~AudioEngine() {
 
 bool AudioEngine::initAudio() {
     if (!audioInitialised_) {
-        // SDL counts subsystem users, so several engines (tests) may live side by side.
+        // SDL would otherwise turn SIGINT and SIGTERM into quit events nobody reads, and the program
+        // could no longer be ended by the system. SDL counts subsystem users, so several engines
+        // (tests) may live side by side.
+        SDL_SetHint(SDL_HINT_NO_SIGNAL_HANDLERS, "1");
         audioInitialised_ = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0;
     }
     return audioInitialised_;

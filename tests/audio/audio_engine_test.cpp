@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <csignal>
 #include <functional>
 #include <thread>
 
@@ -66,6 +67,18 @@ TEST(AudioEngine, WithoutAnOutputEverythingIsSilence) {
     EXPECT_EQ(engine.positionBytes(AudioSlot::Voice), -1);
     engine.close();
     engine.close();
+}
+
+TEST(AudioEngine, LeavesTheTerminationSignalsToTheSystem) {
+    DriverScope driver("dummy");
+    AudioEngine engine;
+    ASSERT_TRUE(engine.openOutput());
+    // With SDL's handlers a SIGTERM became a quit event nobody reads, and the program ran on.
+    for (const int signal : {SIGTERM, SIGINT}) {
+        struct sigaction action {};
+        ASSERT_EQ(sigaction(signal, nullptr, &action), 0);
+        EXPECT_EQ(action.sa_handler, SIG_DFL) << signal;
+    }
 }
 
 TEST(AudioEngine, PlaysFixturesToTheirEndOnTheDummyDevice) {
