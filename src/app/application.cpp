@@ -89,6 +89,7 @@ int runApplication(int argc, char** argv) {
                          launcher,  pad,      random, records, companions};
 
     MainWindow window(services);
+    trace.mark("main-window-constructed");
     prompter.setParent(&window);
     const bool started = window.initialise();
     trace.mark("main-window-created");
