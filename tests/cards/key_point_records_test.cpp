@@ -77,7 +77,7 @@ TEST(KeyPointRecords, TakesTheFirstRecordWhoseNameIsExactlyTheKey) {
          QStringLiteral("lesson101"), QString()},
         {"malformed document", "<book><lesson101 LessonInfo=\"5Li A\"></book>", QStringLiteral("lesson101"),
          QString()},
-        {"not XML at all", QByteArray("\x00\x01\x02\xff\xfe garbage", 16), QStringLiteral("lesson101"),
+        {"not XML at all", QByteArray("\x00\x01\x02\xff\xfe garbage", 13), QStringLiteral("lesson101"),
          QString()},
         {"empty file", QByteArray(), QStringLiteral("lesson101"), QString()},
         {"GBK document",
