@@ -6,6 +6,7 @@
 #include "pinyin/pinyin_pictures.h"
 #include "pinyin/pinyin_spelling.h"
 #include "speech_test_util.h"
+#include "support/image_colours.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
 
@@ -426,28 +427,6 @@ TEST(PinyinLessonsStage, RecordsTheLettersTonesAndWordsWhenAudioIsOn) {
 
 // ---- The movies in the program's own movie host ----
 
-bool waitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
-}
-
-int colourCount(const QImage& image) {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 2) {
-        for (int x = 0; x < image.width(); x += 2) {
-            colours.insert(image.pixel(x, y));
-        }
-    }
-    return int(colours.size());
-}
-
 class PinyinMovieTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() {
@@ -561,7 +540,7 @@ TEST_F(PinyinMovieTest, EveryLessonShowsItsSoundTonesAndWordsAndSpeaksWhenClicke
                 EXPECT_EQ(read(u8("example%1Syllable%2").arg(e).arg(s), "pinyin"), syllables[s]);
             }
         }
-        EXPECT_GT(colourCount(grab()), 200);
+        EXPECT_GT(::qinghe::test::colourCount(grab()), 200);
         EXPECT_EQ(takeCommands(), QList<Command>{});
 
         click(u8("example0Area"));
@@ -604,7 +583,7 @@ TEST_F(PinyinMovieTest, TheLetterBouncesInAndSpeaksOnceAndStopHoldsIt) {
     show(u8("ɑ.swf"));
     const QImage arriving = grab();
     EXPECT_EQ(takeCommands(), QList<Command>{}); // still falling
-    ASSERT_TRUE(waitFor([this] { return !commands_.isEmpty(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !commands_.isEmpty(); }, 3000));
     EXPECT_EQ(takeCommands(), QList<Command>{speak(u8("sound/a1.mp3"))});
     QTest::qWait(2500);
     settle();
@@ -620,14 +599,14 @@ TEST_F(PinyinMovieTest, TheLetterBouncesInAndSpeaksOnceAndStopHoldsIt) {
     const double held = QQmlProperty::read(host_.movieItem(), u8("t")).toDouble();
     EXPECT_LT(held, 0.1);
     host_.play();
-    ASSERT_TRUE(waitFor([this] { return !commands_.isEmpty(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([this] { return !commands_.isEmpty(); }, 3000));
     EXPECT_EQ(takeCommands(), QList<Command>{speak(u8("sound/a1.mp3"))});
 }
 
 TEST_F(PinyinMovieTest, BlankIsOneCalmColourOverTheWholeHost) {
     show(u8("blank.swf"));
     const QImage image = grab();
-    EXPECT_EQ(colourCount(image), 1);
+    EXPECT_EQ(::qinghe::test::colourCount(image), 1);
     EXPECT_EQ(QColor(image.pixel(550, 300)), QColor(u8("#eef8fd")));
     EXPECT_EQ(takeCommands(), QList<Command>{});
 }
@@ -640,7 +619,7 @@ TEST_F(PinyinMovieTest, RendersArrivingAndAtRest) {
         host_.gotoFrame(1);
         settle();
         const QImage rest = grab();
-        EXPECT_GT(colourCount(rest), 400) << entry;
+        EXPECT_GT(::qinghe::test::colourCount(rest), 400) << entry;
         EXPECT_NE(arriving, rest) << entry;
         // The bands beside the stage keep the host's colour (0x2B1A9 as blue-green-red).
         EXPECT_EQ(QColor(rest.pixel(3, 300)), QColor(0xa9, 0xb1, 0x02)) << entry;

@@ -26,19 +26,6 @@ bool isInk(QRgb pixel) {
     return qRed(pixel) > 150 && qGreen(pixel) < 110 && qBlue(pixel) < 110;
 }
 
-// Waits on the event loop until `done` holds; false after `ms`.
-bool waitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
-}
-
 // 山 written by the generator into a program folder and shown in the program's own movie host, in
 // a host that is wider than high so any distortion or misplacement shows in the pixels.
 class StrokeMovieInHost : public ::testing::Test {
@@ -151,7 +138,7 @@ TEST_F(StrokeMovieInHost, WritesStrokeByStrokeAndEndsFilled) {
     EXPECT_TRUE(host_.isPlaying());
 
     // Catch the brush in the middle of the second stroke, and hold it there.
-    ASSERT_TRUE(waitFor([&] { return done() == 1 && number("share") > 0.15; }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return done() == 1 && number("share") > 0.15; }, 5000));
     host_.stop();
     const double share = number("share");
     ASSERT_LT(share, 0.8) << "the machine was too slow to catch the brush";
@@ -175,7 +162,7 @@ TEST_F(StrokeMovieInHost, WritesStrokeByStrokeAndEndsFilled) {
 
     // Played on, the movie finishes by itself and stays complete.
     host_.play();
-    ASSERT_TRUE(waitFor([&] { return !host_.isPlaying(); }, int(total) + 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host_.isPlaying(); }, int(total) + 5000));
     EXPECT_EQ(number("clock"), total);
     EXPECT_EQ(done(), 3);
     const QImage end = host_.quickWidget()->grabFramebuffer();
@@ -191,7 +178,7 @@ TEST_F(StrokeMovieInHost, WritesStrokeByStrokeAndEndsFilled) {
     EXPECT_TRUE(host_.isPlaying());
     EXPECT_EQ(done(), 0);
     EXPECT_LT(number("clock"), total);
-    ASSERT_TRUE(waitFor([&] { return number("clock") > 0; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return number("clock") > 0; }, 2000));
     const Tally restarted = tally(host_.quickWidget()->grabFramebuffer(), {0, 1, 2}, {});
     EXPECT_LT(restarted.inkInside, all.inkInside);
 }

@@ -4,6 +4,7 @@
 #include "output_tree.h"
 #include "strokes/stroke_data.h"
 #include "strokes/stroke_movie.h"
+#include "support/image_colours.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
 
@@ -39,29 +40,6 @@ using Command = std::pair<QString, QString>;
 
 QString u8(const char* text) {
     return QString::fromUtf8(text);
-}
-
-bool waitFor(const std::function<bool()>& done, int ms) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > ms) {
-            return false;
-        }
-        QTest::qWait(5);
-    }
-    return true;
-}
-
-// Enough different colours that something was drawn: a blank host is one colour.
-int colourCount(const QImage& image) {
-    QSet<QRgb> colours;
-    for (int y = 0; y < image.height(); y += 2) {
-        for (int x = 0; x < image.width(); x += 2) {
-            colours.insert(image.pixel(x, y));
-        }
-    }
-    return int(colours.size());
 }
 
 // One segment of the lesson text as the program hands it over.
@@ -327,7 +305,7 @@ TEST_F(LessonMovie, WelcomesTheChildBeforeAnyLesson) {
     EXPECT_FALSE(shown("lesson"));
     EXPECT_EQ(text("welcomeHint"), u8("请在左边选一课，我们一起学习吧！"));
     const QImage image = grab();
-    EXPECT_GT(colourCount(image), 50);
+    EXPECT_GT(::qinghe::test::colourCount(image), 50);
     keep(image, "lesson-welcome");
 
     setLesson(json(schoolLesson()));
@@ -351,7 +329,7 @@ TEST_F(LessonMovie, ShowsTheLessonWithPinyinOverEveryCharacter) {
                        u8("zǒu jìn jiào shì lǎo shī xiào zhe duì wǒ men shuō huān yíng dà jiā huí lái")));
     EXPECT_FALSE(shown("pagePrev"));
     EXPECT_TRUE(shown("hint"));
-    EXPECT_GT(colourCount(grab()), 50);
+    EXPECT_GT(::qinghe::test::colourCount(grab()), 50);
 }
 
 TEST_F(LessonMovie, SendsEveryLessonCommand) {
@@ -779,10 +757,10 @@ TEST_F(CharacterCard, TheStrokeMovieLiesInsideTheCardsFrame) {
     strokes.setVariable(QStringLiteral("str_banquan"), QStringLiteral("\u3000"));
     strokes.gotoFrame(0);
     strokes.play();
-    ASSERT_TRUE(waitFor([&] { return !strokes.isPlaying(); }, 10000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !strokes.isPlaying(); }, 10000));
     settle();
     const QImage composite = host_.widget()->grab().toImage();
-    EXPECT_GT(colourCount(composite), 50);
+    EXPECT_GT(::qinghe::test::colourCount(composite), 50);
     keep(composite, "character-card-with-strokes");
 }
 
@@ -792,7 +770,7 @@ TEST_F(StudyMovieTest, RightAnswerBurstsThenRestsAndStartsOverOnFrameZero) {
     show("Data/systxt/lose.txt", QSize(120, 120));
     EXPECT_TRUE(host_.isPlaying());
     // Caught in the middle of the burst and held there.
-    ASSERT_TRUE(waitFor([&] { return number("t") > 0.3; }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return number("t") > 0.3; }, 3000));
     host_.stop();
     const double held = number("t");
     ASSERT_LT(held, 0.9) << "the machine was too slow to catch the burst";
@@ -800,13 +778,13 @@ TEST_F(StudyMovieTest, RightAnswerBurstsThenRestsAndStartsOverOnFrameZero) {
     keep(middle.scaled(240, 240), "feedback-burst");
     QTest::qWait(150);
     EXPECT_EQ(number("t"), held);
-    EXPECT_GT(colourCount(middle), 20);
+    EXPECT_GT(::qinghe::test::colourCount(middle), 20);
 
     // Played on, it finishes within about a second and says it is done.
     QElapsedTimer clock;
     clock.start();
     host_.play();
-    ASSERT_TRUE(waitFor([&] { return !host_.isPlaying(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host_.isPlaying(); }, 3000));
     EXPECT_LT(clock.elapsed(), 1500);
     EXPECT_EQ(number("t"), 1);
     const QImage rest = grab();
@@ -823,7 +801,7 @@ TEST_F(StudyMovieTest, RightAnswerBurstsThenRestsAndStartsOverOnFrameZero) {
     host_.play();
     EXPECT_TRUE(host_.isPlaying());
     EXPECT_LT(number("t"), 0.5);
-    ASSERT_TRUE(waitFor([&] { return !host_.isPlaying(); }, 3000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !host_.isPlaying(); }, 3000));
     // Play alone after the end starts it over as well.
     host_.play();
     EXPECT_LT(number("t"), 0.5);
@@ -838,7 +816,7 @@ TEST_F(StudyMovieTest, LoudspeakerRipplesAndSendsItsTwoCommands) {
     EXPECT_EQ(read(item("readAgain"), "label"), u8("再读一遍"));
     EXPECT_EQ(read(item("next"), "label"), u8("下一个"));
     const double before = number("phase");
-    ASSERT_TRUE(waitFor([&] { return number("phase") != before; }, 2000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return number("phase") != before; }, 2000));
     QTest::qWait(300);
     keep(grab(), "loudspeaker");
     host_.stop();
@@ -846,7 +824,7 @@ TEST_F(StudyMovieTest, LoudspeakerRipplesAndSendsItsTwoCommands) {
     QTest::qWait(150);
     EXPECT_EQ(number("phase"), held);
     const QImage rest = grab();
-    EXPECT_GT(colourCount(rest), 20);
+    EXPECT_GT(::qinghe::test::colourCount(rest), 20);
     keep(rest, "loudspeaker-stopped");
 
     click("readAgain");
