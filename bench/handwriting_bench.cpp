@@ -80,7 +80,12 @@ int main(int argc, char** argv) {
     std::printf("edition characters with stroke data: %lld; %d held-out copies each\n",
                 static_cast<long long>(characters.size()), copies);
 
+    QElapsedTimer opening;
+    opening.start();
     const auto ours = pad::HandwritingModel::open(folder + kModelFile, pad::StrokeForm::Fitted, &error);
+    // The pad opens the model on a worker thread after its window shows; this is how long that takes.
+    std::printf("model opened with its stroke counts and shapes in %.1f ms\n",
+                double(opening.nsecsElapsed()) / 1e6);
     if (ours) {
         // The stroke-count penalty can be tried out without training again.
         bool set = false;
@@ -88,7 +93,15 @@ int main(int argc, char** argv) {
         if (set) {
             ours->setStrokePenalty(penalty);
         }
-        std::printf("stroke counts known: %lld\n", static_cast<long long>(ours->strokeCounts()));
+        const double weight = qEnvironmentVariable("QH_SHAPE_WEIGHT").toDouble(&set);
+        if (set) {
+            ours->setShapeWeight(weight);
+        }
+        if (qEnvironmentVariableIsSet("QH_NO_SHAPE_SCAN")) {
+            ours->setShapeScan(false);
+        }
+        std::printf("stroke counts known: %lld, shapes known: %lld\n",
+                    static_cast<long long>(ours->strokeCounts()), static_cast<long long>(ours->shapes()));
         QElapsedTimer clock;
         clock.start();
         const RankCounts counts = measureRecognition(*ours, characters, heldOutDistortion(), copies);

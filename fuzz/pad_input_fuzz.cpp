@@ -1,14 +1,16 @@
 // Reads arbitrary bytes as what a pad socket peer sends (cut into lines, each parsed as a message),
-// as a Zinnia model file, as its stroke-count file and as a stroke data file. The line buffer never
-// holds more than its bound, a parsed character is one character, and a model that passes the check
+// as a Zinnia model file, as its stroke-count and shape files and as a stroke data file. The line buffer
+// never holds more than its bound, a parsed character is one character, and a model that passes the check
 // opens and classifies without reading outside the file.
 #include "handwriting/median_data.h"
 #include "pad/handwriting_model.h"
+#include "pad/stroke_shapes.h"
 #include "writing/pad_protocol.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 
@@ -48,6 +50,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const QHash<QString, int> counts = pad::HandwritingModel::parseStrokeCounts(bytes);
     for (auto it = counts.cbegin(); it != counts.cend(); ++it) {
         if (it.key().toUcs4().size() != 1 || it.value() < 1 || it.value() > 64) {
+            __builtin_trap();
+        }
+    }
+
+    const QHash<QString, pad::CharacterShape> shapes = pad::parseShapes(bytes);
+    const pad::CharacterShape probe = pad::shapeOf({{{10, 10}, {200, 200}}, {{200, 10}, {10, 200}}}, 256);
+    for (auto it = shapes.cbegin(); it != shapes.cend(); ++it) {
+        const double distance = pad::shapeDistance(probe, it.value());
+        const double limited = pad::shapeDistance(it.value(), probe, 0.1);
+        if (it.key().toUcs4().size() != 1 || it.value().isEmpty() || it.value().size() > 64 ||
+            !(distance >= 0) || std::isnan(limited)) {
             __builtin_trap();
         }
     }

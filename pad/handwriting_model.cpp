@@ -1,5 +1,6 @@
 #include "pad/handwriting_model.h"
 
+#include <QSet>
 #include <QStringDecoder>
 #include <QtEndian>
 
@@ -8,6 +9,9 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <functional>
+#include <limits>
+#include <vector>
 
 namespace qinghe::pad {
 
@@ -21,6 +25,7 @@ constexpr qsizetype kNodeBytes = 8; // int index, float weight
 // Candidates looked at before stroke counts reorder them, and the most of a stroke count file read.
 constexpr int kRerankWindow = 100;
 constexpr qint64 kMaxStrokeCountBytes = 1024 * 1024;
+constexpr qint64 kMaxShapeBytes = 32 * 1024 * 1024;
 
 quint32 readWord(QByteArrayView bytes, qsizetype at) {
     return qFromLittleEndian<quint32>(bytes.data() + at);
@@ -222,6 +227,13 @@ std::unique_ptr<HandwritingModel> HandwritingModel::open(const QString& path, St
     if (counts.open(QIODevice::ReadOnly)) {
         model->strokeCounts_ = parseStrokeCounts(counts.read(kMaxStrokeCountBytes));
     }
+    QFile shapes(shapesPath(path));
+    if (shapes.open(QIODevice::ReadOnly)) {
+        model->shapes_ = parseShapes(shapes.read(kMaxShapeBytes));
+        for (auto it = model->shapes_.cbegin(); it != model->shapes_.cend(); ++it) {
+            model->shapesByStrokes_[int(it.value().size())].append(it.key());
+        }
+    }
     model->recognizer_.reset(zinnia::Recognizer::create());
     if (!model->recognizer_->open(bytes.data(), size_t(size))) {
         fail(error, QStringLiteral("%1: %2").arg(path, QString::fromUtf8(model->recognizer_->what())));
@@ -240,7 +252,8 @@ QList<Candidate> HandwritingModel::classify(const Strokes& strokes, double side,
     if (!character) {
         return candidates;
     }
-    const bool rerank = !strokeCounts_.isEmpty();
+    const bool byShape = !shapes_.isEmpty();
+    const bool rerank = byShape || !strokeCounts_.isEmpty();
     const size_t asked = size_t(rerank ? std::max(count, kRerankWindow) : count);
     const std::unique_ptr<zinnia::Result> result(recognizer_->classify(*character, asked));
     if (!result) {
@@ -249,16 +262,57 @@ QList<Candidate> HandwritingModel::classify(const Strokes& strokes, double side,
     const int written =
         int(std::count_if(strokes.cbegin(), strokes.cend(), [](const Stroke& s) { return !s.isEmpty(); }));
     candidates.reserve(qsizetype(result->size()));
+    float lowest = 0;
     for (size_t i = 0; i < result->size(); ++i) {
         const char* value = result->value(i);
         // Names are 16 bytes and not always terminated.
         Candidate candidate{QString::fromUtf8(value, qsizetype(strnlen(value, size_t(kNameBytes)))),
                             result->score(i)};
+        lowest = i == 0 ? candidate.score : std::min(lowest, candidate.score);
         if (rerank) {
             const int strokesOf = strokeCounts_.value(candidate.character, written);
             candidate.score -= float(strokePenalty_ * std::abs(strokesOf - written));
         }
         candidates.append(candidate);
+    }
+    if (byShape) {
+        const CharacterShape shape = shapeOf(strokes, side);
+        QSet<QString> offered;
+        for (Candidate& candidate : candidates) {
+            offered.insert(candidate.character);
+            const auto known = shapes_.constFind(candidate.character);
+            if (known != shapes_.cend()) {
+                candidate.score -= float(shapeWeight_ * shapeDistance(shape, *known));
+            }
+        }
+        // Characters the model did not offer count as scored at its last offer; only those that would
+        // reach the row are worth comparing to the end.
+        std::vector<float> scores;
+        for (const Candidate& candidate : std::as_const(candidates)) {
+            scores.push_back(candidate.score);
+        }
+        float entry = -std::numeric_limits<float>::infinity();
+        if (qsizetype(scores.size()) >= count) {
+            std::nth_element(scores.begin(), scores.begin() + (count - 1), scores.end(), std::greater<>());
+            entry = scores[size_t(count - 1)];
+        }
+        for (int near = written - 1; shapeScan_ && near <= written + 1; ++near) {
+            const float base = lowest - float(strokePenalty_ * std::abs(near - written));
+            const double limit = shapeWeight_ > 0 ? double(base - entry) / shapeWeight_
+                                                  : std::numeric_limits<double>::infinity();
+            if (limit <= 0) {
+                continue;
+            }
+            for (const QString& other : shapesByStrokes_.value(near)) {
+                if (offered.contains(other)) {
+                    continue;
+                }
+                const double distance = shapeDistance(shape, *shapes_.constFind(other), limit);
+                if (distance <= limit) {
+                    candidates.append({other, base - float(shapeWeight_ * distance)});
+                }
+            }
+        }
     }
     if (rerank) {
         std::stable_sort(candidates.begin(), candidates.end(),

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "pad/ink.h"
+#include "pad/stroke_shapes.h"
 
 #include <QByteArrayView>
 #include <QFile>
 #include <QHash>
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 #include <memory>
 
@@ -77,6 +79,16 @@ public:
     qsizetype strokeCounts() const { return strokeCounts_.size(); }
     void setStrokePenalty(double penalty) { strokePenalty_ = penalty; }
 
+    // Our model also comes with each character's shape (`<model>.shapes`, see stroke_shapes.h). The
+    // candidates are then ordered by the model's score less this weight times the shape distance,
+    // and characters whose stroke count is within one of the written one are compared by shape even
+    // when the model did not offer them.
+    static constexpr double kDefaultShapeWeight = 20.0;
+    static QString shapesPath(const QString& modelPath) { return modelPath + QStringLiteral(".shapes"); }
+    qsizetype shapes() const { return shapes_.size(); }
+    void setShapeWeight(double weight) { shapeWeight_ = weight; }
+    void setShapeScan(bool scan) { shapeScan_ = scan; }
+
 private:
     HandwritingModel() = default;
 
@@ -87,6 +99,10 @@ private:
     std::unique_ptr<zinnia::Recognizer> recognizer_;
     QHash<QString, int> strokeCounts_;
     double strokePenalty_ = kDefaultStrokePenalty;
+    QHash<QString, CharacterShape> shapes_;
+    QHash<int, QStringList> shapesByStrokes_;
+    double shapeWeight_ = kDefaultShapeWeight;
+    bool shapeScan_ = true;
 };
 
 } // namespace qinghe::pad

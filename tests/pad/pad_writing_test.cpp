@@ -2,6 +2,7 @@
 // mouse on the pad's real window, a candidate clicked, and the character arriving in the focused text
 // field of the main program over the local socket.
 #include "handwriting/median_data.h"
+#include "handwriting/model_recipe.h"
 #include "handwriting/model_training.h"
 #include "handwriting/stroke_distortion.h"
 #include "pad/pad_program.h"
@@ -80,6 +81,11 @@ TEST(PadWriting, WrittenCharactersReachTheFocusedFieldOfTheMainProgram) {
         handwriting::trainZinniaModel(characters, options, ourModelPath(padDirectory.path()));
     ASSERT_TRUE(trained.ok) << trained.error.toStdString();
     EXPECT_EQ(trained.classes, characters.size());
+    // What the tool keeps beside a model: stroke counts and shapes.
+    test::writeFile(HandwritingModel::strokeCountsPath(ourModelPath(padDirectory.path())),
+                    handwriting::strokeCountsText(characters));
+    test::writeFile(HandwritingModel::shapesPath(ourModelPath(padDirectory.path())),
+                    handwriting::shapesText(characters));
 
     // The main program: a window with a focused answer field, listening for the pad.
     QWidget main;

@@ -4,6 +4,7 @@
 #include "handwriting/median_data.h"
 #include "handwriting/model_recipe.h"
 #include "handwriting/stroke_distortion.h"
+#include "pad/stroke_shapes.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
 
@@ -117,6 +118,29 @@ TEST(ModelRecipe, TheKeyFollowsEveryInput) {
     test::writeFile(folder + kLicenceFile, "licence");
     test::writeFile(folder + kModelFile, "not a model");
     EXPECT_FALSE(modelUpToDate(folder, key));
+}
+
+TEST(ModelRecipe, ShapesTravelBesideTheModelForEveryCharacter) {
+    const QList<TrainingCharacter> characters{
+        {QStringLiteral("一"), {{{0, 500}, {1000, 500}}}},
+        {QStringLiteral("十"), {{{0, 500}, {1000, 500}}, {{500, 0}, {500, 1000}}}}};
+    const QByteArray text = shapesText(characters);
+    const QHash<QString, pad::CharacterShape> shapes = pad::parseShapes(text);
+    ASSERT_EQ(shapes.size(), 2);
+    EXPECT_EQ(shapes.value(QStringLiteral("十")).size(), 2);
+    // The shapes are the medians' own: a resampled copy lies at distance (almost) 0.
+    EXPECT_LT(pad::shapeDistance(pad::shapeOf(resampleStrokes(characters[1].medians, 12), kMedianUnits),
+                                 shapes.value(QStringLiteral("十"))),
+              1.0 / 255);
+
+    // The tool rewrites the shapes only when they differ.
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("model.shapes"));
+    EXPECT_FALSE(sameContents(path, text));
+    test::writeFile(path, text);
+    EXPECT_TRUE(sameContents(path, text));
+    EXPECT_FALSE(sameContents(path, text + "x"));
+    EXPECT_FALSE(sameContents(path, text.left(text.size() - 1) + "0"));
 }
 
 } // namespace

@@ -146,7 +146,15 @@ int main(int argc, char** argv) {
     options.form = pad::StrokeForm(qBound(0, parser.value(formOption).toInt(), 3));
     const QString folder = QDir(parser.value(outOption)).absolutePath() + u'/' + kModelFolder;
     const QString key = modelRecipeKey(characters, options);
+    // The shapes take a moment to make and are not part of the training, so a model trained before
+    // they existed gains them without being trained again.
+    const QByteArray shapes = shapesText(characters);
+    const QString shapesFile = pad::HandwritingModel::shapesPath(folder + kModelFile);
     if (!parser.isSet(forceOption) && modelUpToDate(folder, key)) {
+        if (!sameContents(shapesFile, shapes) && !writeAtomically(shapesFile, shapes)) {
+            print(QStringLiteral("qinghe-handwriting-model: cannot write %1").arg(shapesFile));
+            return 1;
+        }
         print(QStringLiteral("qinghe-handwriting-model: the model is up to date (%1)")
                   .arg(folder + kModelFile));
         return 0;
@@ -183,6 +191,7 @@ int main(int argc, char** argv) {
         !writeAtomically(folder + kNoticeFile, modelNotice(packageVersion(strokes), result.classes)) ||
         !writeAtomically(pad::HandwritingModel::strokeCountsPath(folder + kModelFile),
                          strokeCountsText(characters)) ||
+        !writeAtomically(shapesFile, shapes) ||
         !writeAtomically(folder + kModelKeyFile, key.toLatin1() + '\n')) {
         print(QStringLiteral("qinghe-handwriting-model: cannot write the licence notice beside the model"));
         return 1;

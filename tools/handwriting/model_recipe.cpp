@@ -1,6 +1,8 @@
 #include "handwriting/model_recipe.h"
 
+#include "handwriting/median_data.h"
 #include "pad/handwriting_model.h"
+#include "pad/stroke_shapes.h"
 
 #include <QCryptographicHash>
 #include <QFile>
@@ -81,6 +83,19 @@ QByteArray strokeCountsText(const QList<TrainingCharacter>& characters) {
         text += character.character.toUtf8() + ' ' + QByteArray::number(character.medians.size()) + '\n';
     }
     return text;
+}
+
+QByteArray shapesText(const QList<TrainingCharacter>& characters) {
+    QByteArray text;
+    for (const TrainingCharacter& character : characters) {
+        text += pad::shapeLine(character.character, pad::shapeOf(character.medians, kMedianUnits));
+    }
+    return text;
+}
+
+bool sameContents(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) && file.size() == bytes.size() && file.readAll() == bytes;
 }
 
 QByteArray modelNotice(const QString& packageVersion, int classes) {

@@ -24,6 +24,12 @@ bool modelUpToDate(const QString& modelFolder, const QString& key);
 // Each character's stroke count, as the model reads them ("字 N" lines).
 QByteArray strokeCountsText(const QList<TrainingCharacter>& characters);
 
+// Each character's shape for the second opinion of the pad ("字 <hex>…" lines, see pad/stroke_shapes.h).
+QByteArray shapesText(const QList<TrainingCharacter>& characters);
+
+// True when the file at `path` holds exactly `bytes`.
+bool sameContents(const QString& path, const QByteArray& bytes);
+
 // The notice kept beside the model: what it is made from and under which licence.
 QByteArray modelNotice(const QString& packageVersion, int classes);
 
