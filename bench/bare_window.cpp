@@ -16,14 +16,25 @@ int main(int argc, char** argv) {
     window.setWindowTitle(QStringLiteral("bare"));
     window.statusBar()->showMessage(QStringLiteral("bare"));
     window.resize(1024, 700);
+    // Waits for the first paint exactly as the program does.
+    struct PaintWatch : QObject {
+        bool painted = false;
+        bool eventFilter(QObject*, QEvent* event) override {
+            painted = painted || event->type() == QEvent::Paint;
+            return false;
+        }
+    } watch;
+    window.installEventFilter(&watch);
     window.show();
     QElapsedTimer waited;
     waited.start();
-    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
-           waited.elapsed() < 3000) {
+    while (!watch.painted && waited.elapsed() < 3000) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     }
-    window.repaint();
+    if (!watch.painted) {
+        window.repaint();
+    }
+    window.removeEventFilter(&watch);
     std::fprintf(stderr, "qinghe-trace 0 main-window-painted %lld\n",
                  static_cast<long long>(QDateTime::currentMSecsSinceEpoch()));
     QTimer::singleShot(0, &app, &QApplication::quit);

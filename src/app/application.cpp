@@ -2,6 +2,7 @@
 
 #include "app/app_companions.h"
 #include "app/app_services.h"
+#include "app/event_watch.h"
 #include "app/look_and_feel.h"
 #include "app/main_window.h"
 #include "app/startup_trace.h"
@@ -44,16 +45,21 @@ private:
     AudioEngine& engine_;
 };
 
-// Shows the window and paints it before anything else happens, as the start-up order requires.
+// Shows the window and waits until it has painted before anything else happens, as the start-up order
+// requires. The window paints itself when it is first exposed; painting it once more would only
+// repeat that.
 void showAndPaint(QWidget& window) {
+    bool painted = false;
+    const EventWatch watch(window, QEvent::Paint, [&painted] { painted = true; });
     window.show();
     QElapsedTimer waited;
     waited.start();
-    while (window.windowHandle() != nullptr && !window.windowHandle()->isExposed() &&
-           waited.elapsed() < 3000) {
+    while (!painted && waited.elapsed() < 3000) {
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 20);
     }
-    window.repaint();
+    if (!painted) {
+        window.repaint();
+    }
 }
 
 } // namespace
