@@ -20,10 +20,10 @@ bool SdlRecorder::open() {
     if (available_) {
         // Show the default device as selected when SDL can name it, otherwise the first.
         char* name = nullptr;
-        SDL_AudioSpec spec{};
+        SDL_AudioSpec format{};
         const QStringList names = inputNames();
         current_ = names.isEmpty() ? -1 : 0;
-        if (SDL_GetDefaultAudioInfo(&name, &spec, 1) == 0 && name != nullptr) {
+        if (SDL_GetDefaultAudioInfo(&name, &format, 1) == 0 && name != nullptr) {
             const int index = names.indexOf(QString::fromUtf8(name));
             current_ = index >= 0 ? index : current_;
             SDL_free(name);
