@@ -322,6 +322,12 @@ QList<Candidate> HandwritingModel::classify(const Strokes& strokes, double side,
     return candidates;
 }
 
+QString singleCharacter(const QByteArray& utf8) {
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString character = decoder.decode(utf8);
+    return !decoder.hasError() && character.toUcs4().size() == 1 ? character : QString();
+}
+
 QHash<QString, int> HandwritingModel::parseStrokeCounts(const QByteArray& text) {
     QHash<QString, int> counts;
     for (const QByteArray& line : text.split('\n')) {
@@ -329,11 +335,10 @@ QHash<QString, int> HandwritingModel::parseStrokeCounts(const QByteArray& text) 
         if (fields.size() != 2) {
             continue;
         }
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString character = decoder.decode(fields[0]);
+        const QString character = singleCharacter(fields[0]);
         bool ok = false;
         const int strokes = fields[1].toInt(&ok);
-        if (ok && strokes > 0 && strokes <= 64 && !decoder.hasError() && character.toUcs4().size() == 1) {
+        if (ok && strokes > 0 && strokes <= 64 && !character.isEmpty()) {
             counts.insert(character, strokes);
         }
     }

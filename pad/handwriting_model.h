@@ -45,6 +45,10 @@ Strokes inForm(const Strokes& strokes, StrokeForm form, double side);
 std::unique_ptr<zinnia::Character> makeZinniaCharacter(const Strokes& strokes, double side,
                                                        const QString& label = {});
 
+// The files beside a model start each line with one character in UTF-8: that character, or empty
+// when the field is not exactly one well-formed character.
+QString singleCharacter(const QByteArray& utf8);
+
 // Whether `bytes` are a complete Zinnia model: header, then per class a 16-byte name, a bias and
 // (index, weight) pairs ending with index -1, exactly filling the file. Zinnia itself trusts the file;
 // a damaged one would make it read out of bounds, so every model is checked first.

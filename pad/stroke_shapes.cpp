@@ -3,7 +3,6 @@
 #include "pad/handwriting_model.h"
 
 #include <QLineF>
-#include <QStringDecoder>
 
 #include <algorithm>
 #include <array>
@@ -174,9 +173,8 @@ QHash<QString, CharacterShape> parseShapes(const QByteArray& text) {
         if (fields.size() < 2 || fields.size() > kMaxShapeStrokes + 1) {
             continue;
         }
-        QStringDecoder decoder(QStringDecoder::Utf8);
-        const QString character = decoder.decode(fields[0]);
-        if (decoder.hasError() || character.toUcs4().size() != 1) {
+        const QString character = singleCharacter(fields[0]);
+        if (character.isEmpty()) {
             continue;
         }
         CharacterShape shape;

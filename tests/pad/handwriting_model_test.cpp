@@ -1,5 +1,6 @@
 #include "model_bytes.h"
 #include "pad/handwriting_model.h"
+#include "pad/stroke_shapes.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
 
@@ -11,6 +12,15 @@
 
 namespace qinghe::pad {
 namespace {
+
+// The characters the model at `path` offers for `strokes` written in a 100-unit square, best first.
+QString candidateOrder(const QString& path, const Strokes& strokes) {
+    QString text;
+    for (const Candidate& c : HandwritingModel::open(path)->classify(strokes, 100, 10)) {
+        text += c.character;
+    }
+    return text;
+}
 
 TEST(ZinniaModelCheck, AcceptsAWholeModelAndRefusesDamage) {
     const QByteArray good = strokeCountModel().bytes();
@@ -87,13 +97,7 @@ TEST(HandwritingModel, StrokeCountsBesideTheModelReorderTheCandidates) {
     test::writeFile(path, bytes.bytes());
     const Strokes two{{{10, 30}, {90, 30}}, {{10, 70}, {90, 70}}};
     const Strokes three{{{10, 30}, {90, 30}}, {{10, 50}, {90, 50}}, {{10, 70}, {90, 70}}};
-    const auto order = [&](const Strokes& strokes) {
-        QString text;
-        for (const Candidate& c : HandwritingModel::open(path)->classify(strokes, 100, 10)) {
-            text += c.character;
-        }
-        return text;
-    };
+    const auto order = [&path](const Strokes& strokes) { return candidateOrder(path, strokes); };
     EXPECT_EQ(order(two), QStringLiteral("十二"));
     // Damaged lines are passed over; each stroke away from a character's count costs it 0.5.
     test::writeFile(HandwritingModel::strokeCountsPath(path), "十 2\n二 2\nbad\n三 x\n四 99\n\xff\xfe 1\n");
@@ -104,6 +108,40 @@ TEST(HandwritingModel, StrokeCountsBesideTheModelReorderTheCandidates) {
     const QList<Candidate> scored = HandwritingModel::open(path)->classify(three, 100, 1);
     ASSERT_EQ(scored.size(), 1);
     EXPECT_FLOAT_EQ(scored[0].score, 0.8f);
+}
+
+TEST(HandwritingModel, ShapesBesideTheModelReorderAndAddCandidates) {
+    // Weightless classes: the model prefers 十 whatever is written.
+    ModelBytes bytes;
+    bytes.classes = {{"十", 1.0f, {}}, {"二", 0.8f, {}}};
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("shaped.model"));
+    test::writeFile(path, bytes.bytes());
+    const auto order = [&path](const Strokes& strokes) { return candidateOrder(path, strokes); };
+    const Strokes two = Strokes{{{10, 30}, {90, 30}}, {{10, 70}, {90, 70}}};
+    const Strokes three = Strokes{{{10, 20}, {90, 20}}, {{10, 50}, {90, 50}}, {{10, 80}, {90, 80}}};
+    const Strokes cross{{{10, 50}, {90, 50}}, {{50, 10}, {50, 90}}};
+    test::writeFile(HandwritingModel::strokeCountsPath(path), "十 2\n二 2\n三 3\n");
+    EXPECT_EQ(order(two), QStringLiteral("十二"));
+
+    test::writeFile(HandwritingModel::shapesPath(path),
+                    shapeLine(QStringLiteral("十"), shapeOf(cross, 100)) +
+                        shapeLine(QStringLiteral("二"), shapeOf(two, 100)) +
+                        shapeLine(QStringLiteral("三"), shapeOf(three, 100)));
+    EXPECT_EQ(HandwritingModel::open(path)->shapes(), 3);
+    // 二 written: 十's shape is far from it and costs it its lead; 三, which the model does not know,
+    // is offered because its stroke count is within one and its shape is near.
+    EXPECT_EQ(order(two).front(), QChar(u'二'));
+    EXPECT_EQ(order(two).size(), 3);
+    EXPECT_EQ(order(cross).front(), QChar(u'十'));
+    // 三 written: its shape alone brings it to the front.
+    EXPECT_EQ(order(three).front(), QChar(u'三'));
+    // Without the scan a character the model does not know stays out.
+    const auto model = HandwritingModel::open(path);
+    model->setShapeScan(false);
+    for (const Candidate& c : model->classify(three, 100, 10)) {
+        EXPECT_NE(c.character, QStringLiteral("三"));
+    }
 }
 
 TEST(HandwritingModel, RefusesMissingAndDamagedFiles) {

@@ -1,10 +1,5 @@
-#include "model_bytes.h"
-#include "pad/handwriting_model.h"
 #include "pad/stroke_shapes.h"
 #include "support/qt_printers.h"
-#include "support/test_paths.h"
-
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -119,46 +114,6 @@ TEST(StrokeShapes, LinesRoundTripAndDamagedLinesArePassedOver) {
     }
     EXPECT_EQ(parseShapes("三 " + (token + ' ').repeated(64).trimmed()).value(QStringLiteral("三")).size(),
               64);
-}
-
-TEST(StrokeShapes, ShapesBesideTheModelReorderAndAddCandidates) {
-    // Weightless classes: the model prefers 十 whatever is written.
-    ModelBytes bytes;
-    bytes.classes = {{"十", 1.0f, {}}, {"二", 0.8f, {}}};
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("shaped.model"));
-    test::writeFile(path, bytes.bytes());
-    const auto order = [&](const Strokes& strokes) {
-        QString text;
-        for (const Candidate& c : HandwritingModel::open(path)->classify(strokes, 100, 10)) {
-            text += c.character;
-        }
-        return text;
-    };
-    const Strokes two = levelStrokes({30, 70});
-    const Strokes three = levelStrokes({20, 50, 80});
-    const Strokes cross{{{10, 50}, {90, 50}}, {{50, 10}, {50, 90}}};
-    test::writeFile(HandwritingModel::strokeCountsPath(path), "十 2\n二 2\n三 3\n");
-    EXPECT_EQ(order(two), QStringLiteral("十二"));
-
-    test::writeFile(HandwritingModel::shapesPath(path),
-                    shapeLine(QStringLiteral("十"), shapeOf(cross, 100)) +
-                        shapeLine(QStringLiteral("二"), shapeOf(two, 100)) +
-                        shapeLine(QStringLiteral("三"), shapeOf(three, 100)));
-    EXPECT_EQ(HandwritingModel::open(path)->shapes(), 3);
-    // 二 written: 十's shape is far from it and costs it its lead; 三, which the model does not know,
-    // is offered because its stroke count is within one and its shape is near.
-    EXPECT_EQ(order(two).front(), QChar(u'二'));
-    EXPECT_EQ(order(two).size(), 3);
-    EXPECT_EQ(order(cross).front(), QChar(u'十'));
-    // 三 written: its shape alone brings it to the front.
-    EXPECT_EQ(order(three).front(), QChar(u'三'));
-    // Without the scan a character the model does not know stays out.
-    const auto model = HandwritingModel::open(path);
-    model->setShapeScan(false);
-    for (const Candidate& c : model->classify(three, 100, 10)) {
-        EXPECT_NE(c.character, QStringLiteral("三"));
-    }
 }
 
 } // namespace

@@ -146,8 +146,8 @@ int main(int argc, char** argv) {
     options.form = pad::StrokeForm(qBound(0, parser.value(formOption).toInt(), 3));
     const QString folder = QDir(parser.value(outOption)).absolutePath() + u'/' + kModelFolder;
     const QString key = modelRecipeKey(characters, options);
-    // The shapes take a moment to make and are not part of the training, so a model trained before
-    // they existed gains them without being trained again.
+    // The shapes are made in well under a second and are not part of the training, so a model trained
+    // before they existed gains them without being trained again.
     const QByteArray shapes = shapesText(characters);
     const QString shapesFile = pad::HandwritingModel::shapesPath(folder + kModelFile);
     if (!parser.isSet(forceOption) && modelUpToDate(folder, key)) {
@@ -193,7 +193,8 @@ int main(int argc, char** argv) {
                          strokeCountsText(characters)) ||
         !writeAtomically(shapesFile, shapes) ||
         !writeAtomically(folder + kModelKeyFile, key.toLatin1() + '\n')) {
-        print(QStringLiteral("qinghe-handwriting-model: cannot write the licence notice beside the model"));
+        print(QStringLiteral("qinghe-handwriting-model: cannot write the licence, notice, stroke counts or "
+                             "shapes beside the model"));
         return 1;
     }
     print(QStringLiteral("qinghe-handwriting-model: %1 classes from %2 copies in %3 s, %4 MB")
