@@ -132,7 +132,30 @@ void MainWindow::buildWindow() {
 
     panels_[size_t(Panel::LessonStudy)] = buildLessonStudyPanel();
     panels_[size_t(Panel::Info)] = buildInfoPanel();
+    for (QWidget* panel : {panels_[size_t(Panel::LessonStudy)], panels_[size_t(Panel::Info)]}) {
+        studyArea_->addPanel(panel);
+        panel->hide();
+    }
+    connect(studyArea_, &StudyArea::resized, this, &MainWindow::relayoutStudy);
+
+    testPaperHost_ = new QWidget(this);
+    testPaperHost_->setObjectName(QStringLiteral("pnl_shijuan"));
+    testPaperHost_->hide();
+
+    buildStatusBar();
+    connectToolBar();
+    connect(tree_, &QTreeWidget::currentItemChanged, this,
+            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
+}
+
+// The drills, dictation and quick memorise are not on the first screen: they are built right after it
+// has been painted, or when one of them is first wanted if that comes sooner.
+void MainWindow::ensureActivityPanels() {
+    if (dictation_ != nullptr) {
+        return;
+    }
     drillControls_ = new DrillControls(studyArea_, this);
+    drillControls_->hide();
     const auto voicePrompts = [this] { return toolBar_->voicePromptsItem()->isChecked(); };
     const std::array<std::pair<Drill, Panel>, 4> drills{{
         {Drill::PinyinToCharacter, Panel::DrillPinyinToChar},
@@ -152,21 +175,63 @@ void MainWindow::buildWindow() {
     panels_[size_t(Panel::Dictation)] = dictation_;
     quickMemorise_ = new QuickMemorisePanel(context_, studyArea_);
     panels_[size_t(Panel::QuickMemorise)] = quickMemorise_;
-    for (QWidget* panel : panels_) {
+    for (QWidget* panel : {static_cast<QWidget*>(drillPanels_[0]), static_cast<QWidget*>(drillPanels_[1]),
+                           static_cast<QWidget*>(drillPanels_[2]), static_cast<QWidget*>(drillPanels_[3]),
+                           static_cast<QWidget*>(dictation_), static_cast<QWidget*>(quickMemorise_)}) {
         studyArea_->addPanel(panel);
         panel->hide();
     }
-    drillControls_->hide();
-    connect(studyArea_, &StudyArea::resized, this, &MainWindow::relayoutStudy);
+    guarded([this] {
+        for (DrillPanel* drill : drillPanels_) {
+            drill->feedbackMovie().loadMovie(0, QString());
+            drill->feedbackMovie().setMovie(path(QStringLiteral("Data\\systxt\\lose.txt")));
+        }
+    });
+    guarded([this] {
+        MovieHost& loudspeaker = dictation_->loudspeaker();
+        loudspeaker.loadMovie(0, QString());
+        loudspeaker.setMovie(path(QStringLiteral("DATA\\systxt\\laba.swf")));
+        loudspeaker.widget()->resize(250, 250);
+    });
+}
 
-    testPaperHost_ = new QWidget(this);
-    testPaperHost_->setObjectName(QStringLiteral("pnl_shijuan"));
-    testPaperHost_->hide();
+QuickMemorisePanel* MainWindow::quickMemorisePanel() {
+    ensureActivityPanels();
+    return quickMemorise_;
+}
 
-    buildStatusBar();
-    connectToolBar();
-    connect(tree_, &QTreeWidget::currentItemChanged, this,
-            [this](QTreeWidgetItem* current, QTreeWidgetItem*) { onCurrentItemChanged(current); });
+DrillPanel* MainWindow::drillPanel(Drill drill) {
+    ensureActivityPanels();
+    return drillPanels_[size_t(drill)];
+}
+
+DrillControls* MainWindow::drillControls() {
+    ensureActivityPanels();
+    return drillControls_;
+}
+
+DictationPanel* MainWindow::dictationPanel() {
+    ensureActivityPanels();
+    return dictation_;
+}
+
+DictationListWindow* MainWindow::dictationList() {
+    ensureActivityPanels();
+    return dictationList_;
+}
+
+void MainWindow::hideDrillControls() {
+    if (drillControls_ != nullptr) {
+        drillControls_->hide();
+    }
+}
+
+void MainWindow::stopDrills() {
+    if (dictation_ != nullptr) {
+        for (DrillPanel* drill : drillPanels_) {
+            drill->stop();
+        }
+    }
 }
 
 void MainWindow::buildStatusBar() {
@@ -279,7 +344,7 @@ void MainWindow::connectToolBar() {
 
 void MainWindow::showPanel(Panel which) {
     for (size_t i = 0; i < panels_.size(); ++i) {
-        if (i != size_t(which)) {
+        if (i != size_t(which) && panels_[i] != nullptr) {
             panels_[i]->hide();
         }
     }
@@ -288,7 +353,7 @@ void MainWindow::showPanel(Panel which) {
 }
 
 bool MainWindow::isPanelShowing(Panel which) const {
-    return !panels_[size_t(which)]->isHidden();
+    return panels_[size_t(which)] != nullptr && !panels_[size_t(which)]->isHidden();
 }
 
 ModeState MainWindow::modeState() const {
@@ -336,19 +401,7 @@ bool MainWindow::initialise() {
         state_.wrongSound = embeddedSound(kWrongSoundResource);
     });
     state_.testPaperText = TestPaperText::fromBaseSize(state_.settings.testFontSize);
-    guarded([this] {
-        for (DrillPanel* drill : drillPanels_) {
-            drill->feedbackMovie().loadMovie(0, QString());
-            drill->feedbackMovie().setMovie(path(QStringLiteral("Data\\systxt\\lose.txt")));
-        }
-    });
     state_.movieBase = movieBasePath(services_.programDirectory);
-    guarded([this] {
-        MovieHost& loudspeaker = dictation_->loudspeaker();
-        loudspeaker.loadMovie(0, QString());
-        loudspeaker.setMovie(path(QStringLiteral("DATA\\systxt\\laba.swf")));
-        loudspeaker.widget()->resize(250, 250);
-    });
     guarded([this] {
         if (!services_.audioDevices.librariesCompatible()) {
             services_.prompter.inform(QString(), QStringLiteral("播放声音的库文件版本不合适!"),
@@ -537,7 +590,7 @@ void MainWindow::showNoCharacters() {
                                                  "请选择其它课文进行相关生字的学习与训练！"));
     }
     showPanel(Panel::Info);
-    drillControls_->hide();
+    hideDrillControls();
 }
 
 // ---------------------------------------------------------------------------------------------
@@ -570,8 +623,10 @@ bool MainWindow::leaveTestAllowedFor(const QString& modeCaption) {
 }
 
 void MainWindow::stopStudyTimers() {
-    quickMemorise_->stop();
-    dictation_->stop();
+    if (dictation_ != nullptr) {
+        quickMemorise_->stop();
+        dictation_->stop();
+    }
 }
 
 void MainWindow::commonCleanUp(bool freeReading) {
@@ -588,13 +643,13 @@ void MainWindow::commonCleanUp(bool freeReading) {
         if (topicChooser_) {
             topicChooser_->close();
         }
-        dictationList_->close();
+        if (dictationList_ != nullptr) {
+            dictationList_->close();
+        }
     });
     guarded([this] {
         stopStudyTimers();
-        for (DrillPanel* drill : drillPanels_) {
-            drill->stop();
-        }
+        stopDrills();
     });
     if (freeReading) {
         guarded([this] { services_.audio.free(AudioSlot::Reading); });
@@ -609,7 +664,7 @@ void MainWindow::enterLessonMode() {
     }
     commonCleanUp(false);
     toolBar_->setMode(MainToolBar::Mode::Lesson);
-    drillControls_->hide();
+    hideDrillControls();
     if (QTreeWidgetItem* item = tree_->currentItem();
         item != nullptr && selectedNode() == SelectedNode::Lesson) {
         const CurrentLesson lesson =
@@ -674,7 +729,7 @@ void MainWindow::enterCharacterStudy() {
     }
     commonCleanUp(true);
     toolBar_->setMode(MainToolBar::Mode::CharacterStudy);
-    drillControls_->hide();
+    hideDrillControls();
     if (!isPanelShowing(Panel::LessonStudy)) {
         showPanel(Panel::LessonStudy);
     }
@@ -700,7 +755,7 @@ void MainWindow::startLessonTest() {
     if (!services_.companions.available(CompanionWindows::Activity::LessonTest)) {
         return; // this build has no per-lesson tests
     }
-    drillControls_->hide();
+    hideDrillControls();
     if (lessonTestInProgress() &&
         !services_.prompter.confirm(
             QStringLiteral("确定要开始新的测试吗？"),
@@ -750,9 +805,10 @@ void MainWindow::enterQuickMemorise() {
                                   QStringLiteral("请通过左侧目录，先选择用于学习的具体课程！"));
         return;
     }
+    ensureActivityPanels();
     commonCleanUp(true);
     toolBar_->setMode(MainToolBar::Mode::QuickMemorise);
-    drillControls_->hide();
+    hideDrillControls();
     if (state_.lists.chars.isEmpty()) {
         showNoCharacters();
         return;
@@ -770,6 +826,7 @@ void MainWindow::enterDictation() {
         services_.prompter.ask(*problem);
         return;
     }
+    ensureActivityPanels();
     commonCleanUp(true);
     toolBar_->setMode(MainToolBar::Mode::Dictation);
     guarded([this] { flashbg_->loadMovie(0, QString()); });
@@ -778,7 +835,7 @@ void MainWindow::enterDictation() {
         services_.prompter.ask(*problem);
         return;
     }
-    drillControls_->hide();
+    hideDrillControls();
     showPanel(Panel::Dictation);
     dictation_->enter(toolBar_->voicePromptsItem()->isChecked());
 }
@@ -788,6 +845,7 @@ void MainWindow::enterDrill(Drill drill) {
     if (!leaveTestAllowedFor(caption)) {
         return;
     }
+    ensureActivityPanels();
     for (int i = 0; i < 4; ++i) {
         toolBar_->drillItem(Drill(i))->setChecked(Drill(i) == drill);
         drillPanels_[size_t(i)]->feedbackMovie().widget()->hide();
@@ -813,10 +871,10 @@ void MainWindow::enterDrill(Drill drill) {
 }
 
 void MainWindow::openCharacterTable() {
-    for (DrillPanel* drill : drillPanels_) {
-        drill->stop();
+    stopDrills();
+    if (quickMemorise_ != nullptr) {
+        quickMemorise_->stop();
     }
-    quickMemorise_->stop();
     guarded([this] { services_.audio.stop(AudioSlot::Reading); });
     if (characterTable_ == nullptr) {
         characterTable_ = new CharacterTableWindow(context_, this);
@@ -835,9 +893,11 @@ void MainWindow::openSynonyms() {
     toolBar_->setMode(MainToolBar::Mode::SpecialStudy);
     guarded([this] { services_.audio.free(AudioSlot::Voice); });
     for (QWidget* panel : panels_) {
-        panel->hide();
+        if (panel != nullptr) {
+            panel->hide();
+        }
     }
-    drillControls_->hide();
+    hideDrillControls();
     studyArea_->show();
     topicChooser_ = services_.companions.openTopicChooser(studyArea_);
     if (topicChooser_) {
@@ -888,9 +948,7 @@ void MainWindow::openTestPaper(int book, const QString& bookCaption, const QStri
     testPaperHost_->move(0, 0);
     statusBar()->hide();
     stopStudyTimers();
-    for (DrillPanel* drill : drillPanels_) {
-        drill->stop();
-    }
+    stopDrills();
     guarded([this] { services_.audio.free(AudioSlot::Reading); });
     timerPanel_->hide();
 }
@@ -1096,18 +1154,20 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::relayoutStudy() {
-    for (size_t i = 0; i < drillPanels_.size(); ++i) {
-        if (drillPanels_[i]->isVisible()) {
-            drillPanels_[i]->relayout();
+    if (dictation_ != nullptr) {
+        for (DrillPanel* drill : drillPanels_) {
+            if (drill->isVisible()) {
+                drill->relayout();
+            }
         }
+        if (dictation_->isVisible()) {
+            dictation_->relayout();
+        }
+        if (quickMemorise_->isVisible()) {
+            quickMemorise_->relayout();
+        }
+        drillControls_->place(studyArea_->rect());
     }
-    if (dictation_->isVisible()) {
-        dictation_->relayout();
-    }
-    if (quickMemorise_->isVisible()) {
-        quickMemorise_->relayout();
-    }
-    drillControls_->place(studyArea_->rect());
     if (toolBar_->isDown(MainToolBar::Mode::CharacterStudy) && isPanelShowing(Panel::LessonStudy)) {
         browser_->layoutFirstGroup();
         placeStrokeBoxForLayout();

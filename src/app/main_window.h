@@ -95,16 +95,19 @@ public:
     QLabel* statusPanel(int index) const { return statusPanels_[size_t(index)]; }
     QLabel* timerPanel() const { return timerPanel_; }
     QWidget* studyArea() const;
+    // Null for an activity panel that has not been built yet.
     QWidget* panel(Panel which) const { return panels_[size_t(which)]; }
     MovieHost* backgroundMovie() const { return flashbg_; }
     MovieHost* strokeMovie() const { return strokeMovie_; }
     WordButtonRow* wordButtonRow() const { return wordButtons_; }
     WordGroupBrowser* browser() const { return browser_; }
-    QuickMemorisePanel* quickMemorisePanel() const { return quickMemorise_; }
-    DrillPanel* drillPanel(Drill drill) const { return drillPanels_[size_t(drill)]; }
-    DrillControls* drillControls() const { return drillControls_; }
-    DictationPanel* dictationPanel() const { return dictation_; }
-    DictationListWindow* dictationList() const { return dictationList_; }
+    // The activity panels are built on first use (see ensureActivityPanels); asking for one builds them.
+    QuickMemorisePanel* quickMemorisePanel();
+    DrillPanel* drillPanel(Drill drill);
+    DrillControls* drillControls();
+    DictationPanel* dictationPanel();
+    DictationListWindow* dictationList();
+    void ensureActivityPanels();
     CharacterTableWindow* characterTable() const { return characterTable_; }
     QWidget* testPaperHost() const { return testPaperHost_; }
     QTimer& handwritingTimer() { return handwritingTimer_; }
@@ -132,6 +135,8 @@ protected:
 private:
     void buildWindow();
     void buildStatusBar();
+    void hideDrillControls();
+    void stopDrills();
     void connectToolBar();
     QWidget* buildLessonStudyPanel();
     QWidget* buildInfoPanel();

@@ -53,7 +53,11 @@ TEST_F(MainWindowTest, StartsWithTheTreeAndTheFirstLessonOfTheStartGrade) {
               (QStringList{QStringLiteral("天"), QStringLiteral("地"), QStringLiteral("人")}));
     EXPECT_EQ(w.runState().lists.words, (QStringList{QStringLiteral("天空"), QStringLiteral("土地")}));
 
-    // Start movies: the four feedback hosts are unloaded and loaded, the loudspeaker sized 250 x 250.
+    // The activity panels wait until after the first paint; once built, their feedback hosts are
+    // unloaded and loaded, the loudspeaker sized 250 x 250.
+    EXPECT_FALSE(hosts.contains(QStringLiteral("flash_right1")));
+    EXPECT_EQ(w.panel(MainWindow::Panel::Dictation), nullptr);
+    w.ensureActivityPanels();
     for (int i = 1; i <= 4; ++i) {
         const QStringList calls = hosts[QStringLiteral("flash_right%1").arg(i)]->calls();
         ASSERT_EQ(calls.size(), 2) << i;
