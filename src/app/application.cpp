@@ -6,9 +6,9 @@
 #include "app/look_and_feel.h"
 #include "app/main_window.h"
 #include "app/startup_trace.h"
-#include "audio/audio_devices.h"
 #include "audio/audio_engine.h"
 #include "audio/audio_resources.h"
+#include "audio/early_audio_devices.h"
 #include "base/message_box_prompter.h"
 #include "base/path_resolver.h"
 #include "base/process_launcher.h"
@@ -31,20 +31,6 @@ namespace qinghe {
 
 namespace {
 
-// Start-up and exit speak to the engine through the device seam.
-class EngineDevices final : public AudioDevices {
-public:
-    explicit EngineDevices(AudioEngine& engine)
-        : engine_(engine) {}
-    bool openRecordingDevice() override { return engine_.openRecordingDevice(); }
-    bool librariesCompatible() const override { return AudioEngine::librariesCompatible(); }
-    bool openOutput() override { return engine_.openOutput(); }
-    void close() override { engine_.close(); }
-
-private:
-    AudioEngine& engine_;
-};
-
 // Shows the window and waits until it has painted before anything else happens, as the start-up order
 // requires. The window paints itself when it is first exposed; painting it once more would only
 // repeat that.
@@ -66,6 +52,9 @@ void showAndPaint(QWidget& window) {
 
 int runApplication(int argc, char** argv) {
     const StartupTrace trace;
+    // The audio devices open on a worker thread while the toolkit starts and the window is built.
+    AudioEngine audio;
+    EarlyAudioDevices devices(audio);
     useSoftwareSceneGraphByDefault();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("qinghe"));
@@ -77,8 +66,6 @@ int runApplication(int argc, char** argv) {
 
     const QString directory = programDirectory();
     MessageBoxPrompter prompter;
-    AudioEngine audio;
-    EngineDevices devices(audio);
     QmlMovieEngine movies(directory);
     QtProcessLauncher launcher;
     LocalSocketPadLink pad;
