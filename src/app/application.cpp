@@ -2,6 +2,7 @@
 
 #include "app/app_companions.h"
 #include "app/app_services.h"
+#include "app/display_flush.h"
 #include "app/event_watch.h"
 #include "app/look_and_feel.h"
 #include "app/main_window.h"
@@ -36,7 +37,12 @@ namespace {
 // repeat that.
 void showAndPaint(QWidget& window) {
     bool painted = false;
-    const EventWatch watch(window, QEvent::Paint, [&painted] { painted = true; });
+    const EventWatch watch(window, QEvent::Paint, [&painted] {
+        if (!painted) {
+            flushDisplayRequests();
+        }
+        painted = true;
+    });
     window.show();
     QElapsedTimer waited;
     waited.start();
