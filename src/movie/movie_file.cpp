@@ -5,10 +5,13 @@
 #include <QRegularExpression>
 #include <QUrl>
 
+#include <algorithm>
+
 namespace qinghe {
 
 namespace {
 
+constexpr qint64 kReadPiece = 256 * 1024;
 constexpr QByteArrayView kUtf8Bom("\xEF\xBB\xBF");
 
 Qt::CaseSensitivity fileNameCase() {
@@ -69,8 +72,17 @@ MovieFile readMovieFile(const QString& path, const QString& allowedRoot, qint64 
         result.status = MovieFileStatus::Unreadable;
         return result;
     }
-    // The file may have grown since it was measured: never read past the cap.
-    QByteArray bytes = file.read(maxBytes + 1);
+    // The file may have grown since it was measured: never read past the cap. Read in pieces: asking
+    // for the whole cap at once would allocate it for every small movie.
+    QByteArray bytes;
+    bytes.reserve(std::min(result.size, maxBytes) + 1);
+    while (bytes.size() <= maxBytes) {
+        const QByteArray piece = file.read(std::min<qint64>(kReadPiece, maxBytes + 1 - bytes.size()));
+        if (piece.isEmpty()) {
+            break;
+        }
+        bytes += piece;
+    }
     if (bytes.size() > maxBytes) {
         result.status = MovieFileStatus::TooLarge;
         return result;
