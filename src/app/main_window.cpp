@@ -130,12 +130,8 @@ void MainWindow::buildWindow() {
     splitter_->setSizes({201, 1000});
     setCentralWidget(splitter_);
 
-    panels_[size_t(Panel::LessonStudy)] = buildLessonStudyPanel();
-    panels_[size_t(Panel::Info)] = buildInfoPanel();
-    for (QWidget* panel : {panels_[size_t(Panel::LessonStudy)], panels_[size_t(Panel::Info)]}) {
-        studyArea_->addPanel(panel);
-        panel->hide();
-    }
+    addStudyPanel(Panel::LessonStudy, buildLessonStudyPanel());
+    addStudyPanel(Panel::Info, buildInfoPanel());
     connect(studyArea_, &StudyArea::resized, this, &MainWindow::relayoutStudy);
 
     testPaperHost_ = new QWidget(this);
@@ -150,8 +146,18 @@ void MainWindow::buildWindow() {
 
 // The drills, dictation and quick memorise are not on the first screen: they are built right after it
 // has been painted, or when one of them is first wanted if that comes sooner.
+void MainWindow::addStudyPanel(Panel which, QWidget* panel) {
+    panels_[size_t(which)] = panel;
+    studyArea_->addPanel(panel);
+    panel->hide();
+}
+
+bool MainWindow::activityPanelsBuilt() const {
+    return dictation_ != nullptr;
+}
+
 void MainWindow::ensureActivityPanels() {
-    if (dictation_ != nullptr) {
+    if (activityPanelsBuilt()) {
         return;
     }
     drillControls_ = new DrillControls(studyArea_, this);
@@ -167,20 +173,14 @@ void MainWindow::ensureActivityPanels() {
         auto* drillPanel =
             new DrillPanel(drill, context_, services_.movieHosts, *drillControls_, voicePrompts, studyArea_);
         drillPanels_[size_t(drill)] = drillPanel;
-        panels_[size_t(panel)] = drillPanel;
+        addStudyPanel(panel, drillPanel);
     }
     dictationList_ = new DictationListWindow(context_, this);
     dictationList_->hide();
     dictation_ = new DictationPanel(context_, services_.movieHosts, *dictationList_, this, studyArea_);
-    panels_[size_t(Panel::Dictation)] = dictation_;
+    addStudyPanel(Panel::Dictation, dictation_);
     quickMemorise_ = new QuickMemorisePanel(context_, studyArea_);
-    panels_[size_t(Panel::QuickMemorise)] = quickMemorise_;
-    for (QWidget* panel : {static_cast<QWidget*>(drillPanels_[0]), static_cast<QWidget*>(drillPanels_[1]),
-                           static_cast<QWidget*>(drillPanels_[2]), static_cast<QWidget*>(drillPanels_[3]),
-                           static_cast<QWidget*>(dictation_), static_cast<QWidget*>(quickMemorise_)}) {
-        studyArea_->addPanel(panel);
-        panel->hide();
-    }
+    addStudyPanel(Panel::QuickMemorise, quickMemorise_);
     guarded([this] {
         for (DrillPanel* drill : drillPanels_) {
             drill->feedbackMovie().loadMovie(0, QString());
@@ -227,7 +227,7 @@ void MainWindow::hideDrillControls() {
 }
 
 void MainWindow::stopDrills() {
-    if (dictation_ != nullptr) {
+    if (activityPanelsBuilt()) {
         for (DrillPanel* drill : drillPanels_) {
             drill->stop();
         }
@@ -623,7 +623,7 @@ bool MainWindow::leaveTestAllowedFor(const QString& modeCaption) {
 }
 
 void MainWindow::stopStudyTimers() {
-    if (dictation_ != nullptr) {
+    if (activityPanelsBuilt()) {
         quickMemorise_->stop();
         dictation_->stop();
     }
@@ -1154,7 +1154,7 @@ void MainWindow::resizeEvent(QResizeEvent* event) {
 }
 
 void MainWindow::relayoutStudy() {
-    if (dictation_ != nullptr) {
+    if (activityPanelsBuilt()) {
         for (DrillPanel* drill : drillPanels_) {
             if (drill->isVisible()) {
                 drill->relayout();

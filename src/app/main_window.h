@@ -135,6 +135,8 @@ protected:
 private:
     void buildWindow();
     void buildStatusBar();
+    void addStudyPanel(Panel which, QWidget* panel);
+    bool activityPanelsBuilt() const;
     void hideDrillControls();
     void stopDrills();
     void connectToolBar();
