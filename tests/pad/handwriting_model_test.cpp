@@ -22,6 +22,16 @@ QString candidateOrder(const QString& path, const Strokes& strokes) {
     return text;
 }
 
+// A model of two classes without weights in `dir`: it prefers 十 to 二 whatever is written, so any
+// other order comes from the files beside it.
+QString writeTenOverTwoModel(const QTemporaryDir& dir, const QString& name) {
+    ModelBytes bytes;
+    bytes.classes = {{"十", 1.0f, {}}, {"二", 0.8f, {}}};
+    const QString path = dir.filePath(name);
+    test::writeFile(path, bytes.bytes());
+    return path;
+}
+
 TEST(ZinniaModelCheck, AcceptsAWholeModelAndRefusesDamage) {
     const QByteArray good = strokeCountModel().bytes();
     int classes = 0;
@@ -89,12 +99,8 @@ TEST(HandwritingModel, OpensAndClassifiesAModelFile) {
 }
 
 TEST(HandwritingModel, StrokeCountsBesideTheModelReorderTheCandidates) {
-    // Two classes without weights: 十 scores higher whatever is written.
-    ModelBytes bytes;
-    bytes.classes = {{"十", 1.0f, {}}, {"二", 0.8f, {}}};
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("counted.model"));
-    test::writeFile(path, bytes.bytes());
+    const QTemporaryDir dir;
+    const QString path = writeTenOverTwoModel(dir, QStringLiteral("counted.model"));
     const Strokes two{{{10, 30}, {90, 30}}, {{10, 70}, {90, 70}}};
     const Strokes three{{{10, 30}, {90, 30}}, {{10, 50}, {90, 50}}, {{10, 70}, {90, 70}}};
     const auto order = [&path](const Strokes& strokes) { return candidateOrder(path, strokes); };
@@ -111,12 +117,8 @@ TEST(HandwritingModel, StrokeCountsBesideTheModelReorderTheCandidates) {
 }
 
 TEST(HandwritingModel, ShapesBesideTheModelReorderAndAddCandidates) {
-    // Weightless classes: the model prefers 十 whatever is written.
-    ModelBytes bytes;
-    bytes.classes = {{"十", 1.0f, {}}, {"二", 0.8f, {}}};
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("shaped.model"));
-    test::writeFile(path, bytes.bytes());
+    const QTemporaryDir dir;
+    const QString path = writeTenOverTwoModel(dir, QStringLiteral("shaped.model"));
     const auto order = [&path](const Strokes& strokes) { return candidateOrder(path, strokes); };
     const Strokes two = Strokes{{{10, 30}, {90, 30}}, {{10, 70}, {90, 70}}};
     const Strokes three = Strokes{{{10, 20}, {90, 20}}, {{10, 50}, {90, 50}}, {{10, 80}, {90, 80}}};
