@@ -1,8 +1,8 @@
 // Audio budgets: request → first samples to the device, mixing cost, MP3 decoding speed.
-#include "audio/audio_engine.h"
-#include "audio/mixer.h"
-#include "audio/mp3_source.h"
-#include "audio/sound_loader.h"
+#include "audio_engine/audio_engine.h"
+#include "audio_engine/mixer.h"
+#include "audio_engine/mp3_source.h"
+#include "audio_engine/sound_loader.h"
 
 #include <QByteArray>
 #include <QFile>

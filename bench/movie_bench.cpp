@@ -1,8 +1,8 @@
 // Movie host timings: a stroke-order movie loaded cold (compiled) and warm (from the cache), the first
 // load on a fresh engine, and the ten variables the study card receives on every click.
-#include "movie/qml_movie_engine.h"
-#include "movie/qml_movie_host.h"
-#include "movie/scene_graph_backend.h"
+#include "qml_movie/qml_movie_engine.h"
+#include "qml_movie/qml_movie_host.h"
+#include "qml_movie/scene_graph_backend.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -1,9 +1,9 @@
 // Stroke-order movies as the generator makes them, in the program's movie host: a first (compiling)
 // load, a load from the engine's cache with the study card's frame 0 + play, and one drawn frame in
 // the middle of the writing. Characters of 3, 7, 12 and 17 strokes.
-#include "movie/qml_movie_engine.h"
-#include "movie/qml_movie_host.h"
-#include "movie/scene_graph_backend.h"
+#include "qml_movie/qml_movie_engine.h"
+#include "qml_movie/qml_movie_host.h"
+#include "qml_movie/scene_graph_backend.h"
 #include "strokes/stroke_data.h"
 #include "strokes/stroke_movie.h"
 

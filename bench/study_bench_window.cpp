@@ -1,8 +1,8 @@
 #include "study_bench_window.h"
 
 #include "base/program_dir.h"
-#include "movie/qml_movie_host.h"
-#include "movie/scene_graph_backend.h"
+#include "qml_movie/qml_movie_host.h"
+#include "qml_movie/scene_graph_backend.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -56,7 +56,7 @@ StudyBenchWindow::StudyBenchWindow()
     , paths_(directory_)
     , records_(paths_) {
     services_ =
-        std::make_unique<AppServices>(AppServices{directory_, prompter_, audio_, devices_,
+        std::make_unique<AppServices>(AppServices{directory_, prompter_, audio_, audio_,
                                                   [this](QWidget* parent, const QString& name) -> MovieHost* {
                                                       auto* host = new QmlMovieHost(movies_, parent);
                                                       host->widget()->setObjectName(name);

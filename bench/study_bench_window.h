@@ -6,13 +6,12 @@
 #include "app/app_services.h"
 #include "app/companion_windows.h"
 #include "app/main_window.h"
-#include "audio/audio_devices.h"
-#include "audio/audio_engine.h"
+#include "audio_engine/audio_engine.h"
 #include "base/path_resolver.h"
 #include "base/process_launcher.h"
 #include "base/prompter.h"
 #include "base/random_source.h"
-#include "movie/qml_movie_engine.h"
+#include "qml_movie/qml_movie_engine.h"
 #include "study/lesson_records.h"
 #include "writing/pad_link.h"
 
@@ -42,23 +41,9 @@ private:
     public:
         PromptAnswer ask(const Prompt&) override { return PromptAnswer::Ok; }
     };
-    class Devices final : public AudioDevices {
-    public:
-        explicit Devices(AudioEngine& engine)
-            : engine_(engine) {}
-        bool openRecordingDevice() override { return engine_.openRecordingDevice(); }
-        bool librariesCompatible() const override { return AudioEngine::librariesCompatible(); }
-        bool openOutput() override { return engine_.openOutput(); }
-        void close() override { engine_.close(); }
-
-    private:
-        AudioEngine& engine_;
-    };
-
     QString directory_;
     Answer prompter_;
     AudioEngine audio_;
-    Devices devices_{audio_};
     QmlMovieEngine movies_;
     QtProcessLauncher launcher_;
     LocalSocketPadLink pad_;

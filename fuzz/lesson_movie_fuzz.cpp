@@ -3,8 +3,8 @@
 // coverage the fuzzer sees ends at the script engine, so inputs that start with an odd byte (other
 // than '[') are turned into arrays of segments whose fields take every kind of JSON value: random
 // bytes would rarely get that far. The rest, the seeds among them, go in as they are.
-#include "movie/qml_movie_engine.h"
-#include "movie/qml_movie_host.h"
+#include "qml_movie/qml_movie_engine.h"
+#include "qml_movie/qml_movie_host.h"
 
 #include <QApplication>
 #include <QDir>

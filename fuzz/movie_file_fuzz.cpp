@@ -1,8 +1,8 @@
 // Feeds arbitrary bytes to the movie checks and, when they pass, to the QML compiler the way a movie
 // file reaches it. Compiles only: creating the movie would run its scripts, which may loop forever.
 #include "movie/movie_file.h"
-#include "movie/movie_sandbox.h"
-#include "movie/qml_movie_engine.h"
+#include "qml_movie/movie_sandbox.h"
+#include "qml_movie/qml_movie_engine.h"
 
 #include <QGuiApplication>
 #include <QQmlComponent>

@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to the WAV reader, as a memory image and as a file that comes up short,
 // then converts every sample it reports and plays the image through the in-memory source.
-#include "audio/pcm_source.h"
-#include "audio/wav_reader.h"
+#include "audio_engine/pcm_source.h"
+#include "audio_engine/wav_reader.h"
 
 #include <QByteArray>
 

@@ -7,17 +7,15 @@
 #include "app/look_and_feel.h"
 #include "app/main_window.h"
 #include "app/startup_trace.h"
-#include "audio/audio_engine.h"
 #include "audio/audio_resources.h"
-#include "audio/early_audio_devices.h"
+#include "audio/deferred_audio.h"
 #include "base/message_box_prompter.h"
+#include "base/module_library.h"
 #include "base/path_resolver.h"
 #include "base/process_launcher.h"
 #include "base/program_dir.h"
 #include "base/random_source.h"
-#include "movie/qml_movie_engine.h"
-#include "movie/qml_movie_host.h"
-#include "movie/scene_graph_backend.h"
+#include "movie/deferred_movie_host.h"
 #include "study/lesson_records.h"
 #include "writing/handwriting_setup_dialog.h"
 #include "writing/pad_input.h"
@@ -58,33 +56,34 @@ void showAndPaint(QWidget& window) {
 
 int runApplication(int argc, char** argv) {
     const StartupTrace trace;
-    // The audio devices open on a worker thread while the toolkit starts and the window is built.
-    AudioEngine audio;
-    EarlyAudioDevices devices(audio);
-    useSoftwareSceneGraphByDefault();
     QApplication app(argc, argv);
+    // The audio engine loads and opens its devices on a worker thread while the window is built.
+    // Not earlier: loading libraries is serialised, and the toolkit loads its own plugins first.
+    const QString modules = executableDirectory();
+    DeferredAudio audio([modules] { return loadAudioEngineModule(modules); });
     QApplication::setApplicationName(QStringLiteral("qinghe"));
     QApplication::setApplicationDisplayName(QStringLiteral("青禾书屋"));
     trace.mark("application");
     installChineseTranslations(app);
     installFontSubstitutions();
+    installProgramStyle();
     initAudioResources();
 
     const QString directory = programDirectory();
     MessageBoxPrompter prompter;
-    QmlMovieEngine movies(directory);
+    DeferredMovies movies(directory);
     QtProcessLauncher launcher;
     LocalSocketPadLink pad;
     SystemRandom random;
     const PathResolver paths(directory);
     StudyRecords records(paths);
     const MovieHostFactory movieHosts = [&movies](QWidget* parent, const QString& name) -> MovieHost* {
-        auto* host = new QmlMovieHost(movies, parent);
+        MovieHost* host = movies.createHost(parent);
         host->widget()->setObjectName(name);
         return host;
     };
     AppCompanions companions(paths, movieHosts, audio);
-    AppServices services{directory, prompter, audio,  devices, movieHosts,
+    AppServices services{directory, prompter, audio,  audio,   movieHosts,
                          launcher,  pad,      random, records, companions};
 
     MainWindow window(services);
@@ -123,9 +122,10 @@ int runApplication(int argc, char** argv) {
         QTimer::singleShot(0, &window, &MainWindow::quitProgram);
         return QApplication::exec();
     }
-    // Movies load once the window is on the screen: the QML engine is the slowest part of start-up.
-    QTimer::singleShot(0, &movies, [&movies, &trace] {
-        movies.start();
+    // Movies load once the window is on the screen: the QML engine and the libraries it needs are
+    // the slowest part of start-up.
+    QTimer::singleShot(0, &window, [&movies, &trace, &modules, &directory] {
+        movies.attach(loadMovieEngineModule(modules, directory));
         trace.mark("movies-started");
     });
     return QApplication::exec();

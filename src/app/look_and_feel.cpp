@@ -3,9 +3,57 @@
 #include <QApplication>
 #include <QFont>
 #include <QLibraryInfo>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPixmap>
+#include <QProxyStyle>
 #include <QTranslator>
 
 namespace qinghe {
+
+namespace {
+
+// A double chevron pointing right (or down), drawn in the text colour.
+QIcon extensionArrow(bool down, const QColor& colour) {
+    constexpr int kSize = 16;
+    QPixmap pixmap(kSize, kSize);
+    pixmap.fill(Qt::transparent);
+    QPainter p(&pixmap);
+    p.setRenderHint(QPainter::Antialiasing);
+    QPainterPath path;
+    for (const qreal offset : {4.0, 9.0}) {
+        path.moveTo(offset, 4);
+        path.lineTo(offset + 4, 8);
+        path.lineTo(offset, 12);
+    }
+    if (down) {
+        p.translate(kSize, 0);
+        p.rotate(90);
+    }
+    p.setPen(QPen(colour, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPath(path);
+    p.end();
+    return QIcon(pixmap);
+}
+
+class ProgramStyle final : public QProxyStyle {
+public:
+    QIcon standardIcon(StandardPixmap icon, const QStyleOption* option,
+                       const QWidget* widget) const override {
+        if (icon == SP_ToolBarHorizontalExtensionButton || icon == SP_ToolBarVerticalExtensionButton) {
+            return extensionArrow(icon == SP_ToolBarVerticalExtensionButton,
+                                  QApplication::palette().color(QPalette::ButtonText));
+        }
+        return QProxyStyle::standardIcon(icon, option, widget);
+    }
+};
+
+} // namespace
+
+void installProgramStyle() {
+    // The application takes ownership of the style.
+    QApplication::setStyle(new ProgramStyle);
+}
 
 void installChineseTranslations(QApplication& app) {
     auto* translator = new QTranslator(&app);

@@ -11,4 +11,8 @@ void installChineseTranslations(QApplication& app);
 // The Windows font names the content and layouts use, mapped to the free fonts we install.
 void installFontSubstitutions();
 
+// The platform's style with our own tool-bar extension arrows. Qt's own arrows are image files, and
+// reading the first one makes Qt load every image-format plugin while the main window is built.
+void installProgramStyle();
+
 } // namespace qinghe

@@ -1,5 +1,6 @@
 #include "movie/movie_file.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QRegularExpression>
@@ -22,7 +23,21 @@ Qt::CaseSensitivity fileNameCase() {
 #endif
 }
 
+QString canonicalDirectory(const QString& directory) {
+    const QString absolute = QDir::cleanPath(QDir(directory).absolutePath());
+    const QString canonical = QFileInfo(absolute).canonicalFilePath();
+    return canonical.isEmpty() ? absolute : canonical;
+}
+
 } // namespace
+
+MovieFileReader::MovieFileReader(const QString& programDirectory)
+    : programDirectory_(canonicalDirectory(programDirectory))
+    , resolver_(programDirectory_) {}
+
+MovieFile MovieFileReader::read(const QString& path) const {
+    return readMovieFile(resolvePath(path), programDirectory_);
+}
 
 bool looksLikeMovieText(QByteArrayView bytes) {
     if (bytes.startsWith(kUtf8Bom)) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "base/path_resolver.h"
+
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QDateTime>
@@ -44,5 +46,22 @@ bool isInsideDirectory(const QString& path, const QString& root);
 // A movie address as the program writes it ("file:///C|/Prog/Data/x.swf", "file:////opt/q/x.swf",
 // "file:///opt/q/x.swf" or a plain path) as a local path. Empty for other URL schemes.
 QString movieAddressToPath(const QString& address);
+
+// Reads movies the way the program names them: relative to the program directory, with '\'
+// separators and any letter case, and never from outside that directory.
+class MovieFileReader {
+public:
+    explicit MovieFileReader(const QString& programDirectory);
+
+    // Canonical, without a trailing '/'.
+    const QString& programDirectory() const { return programDirectory_; }
+    // A movie path as the program writes it as the path of the existing file, when there is one.
+    QString resolvePath(const QString& path) const { return resolver_.resolve(path); }
+    MovieFile read(const QString& path) const;
+
+private:
+    QString programDirectory_;
+    PathResolver resolver_;
+};
 
 } // namespace qinghe

@@ -9,14 +9,13 @@ class QWidget;
 
 namespace qinghe {
 
-// A place on a window that plays one animation movie at a time, takes variables from the program
-// and reports the commands the movie sends. Our movies are QML documents whatever their file
-// extension; a file that is not loadable QML leaves the host blank, silently.
-class MovieHost : public QObject {
-    Q_OBJECT
+// A place on a window that plays one animation movie at a time and takes variables from the
+// program. Our movies are QML documents whatever their file extension; a file that is not loadable
+// QML leaves the place blank, silently. This is the host without its signal: the movie engine
+// module hands its hosts over as this plain interface, so no meta-object crosses the library edge.
+class MovieControl {
 public:
-    using QObject::QObject;
-    ~MovieHost() override = default;
+    virtual ~MovieControl() = default;
 
     // The widget to place in a layout or over another control.
     virtual QWidget* widget() = 0;
@@ -43,6 +42,14 @@ public:
     virtual int currentFrame() const = 0;
     // Colour behind the movie as 0xBBGGRR.
     virtual void setBackgroundColor(int bgr) = 0;
+};
+
+// A movie host as the windows use it: the control plus the commands the movie sends.
+class MovieHost : public QObject, public MovieControl {
+    Q_OBJECT
+public:
+    using QObject::QObject;
+    ~MovieHost() override = default;
 
 Q_SIGNALS:
     // The movie sent a command. Delivered from the event loop, never from inside the movie's own

@@ -1,7 +1,7 @@
-#include "audio/audio_engine.h"
 #include "audio/audio_resources.h"
-#include "audio/mp3_source.h"
-#include "audio/wav_reader.h"
+#include "audio_engine/audio_engine.h"
+#include "audio_engine/mp3_source.h"
+#include "audio_engine/wav_reader.h"
 #include "sound_test_util.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
@@ -54,7 +54,7 @@ private:
 };
 
 TEST(AudioEngine, LibrariesAreCompatible) {
-    EXPECT_TRUE(AudioEngine::librariesCompatible());
+    EXPECT_TRUE(AudioEngine::librariesMatchBuild());
 }
 
 TEST(AudioEngine, WithoutAnOutputEverythingIsSilence) {

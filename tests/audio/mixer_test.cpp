@@ -1,4 +1,4 @@
-#include "audio/mixer.h"
+#include "audio_engine/mixer.h"
 #include "support/qt_printers.h"
 
 #include <gtest/gtest.h>

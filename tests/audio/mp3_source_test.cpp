@@ -1,4 +1,4 @@
-#include "audio/mp3_source.h"
+#include "audio_engine/mp3_source.h"
 #include "sound_test_util.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"

@@ -1,4 +1,4 @@
-#include "audio/sound_loader.h"
+#include "audio_engine/sound_loader.h"
 #include "sound_test_util.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "audio/sound_source.h"
+#include "audio_engine/sound_source.h"
 
 #include <QString>
 

@@ -1,4 +1,4 @@
-#include "audio/wav_reader.h"
+#include "audio_engine/wav_reader.h"
 #include "support/qt_printers.h"
 #include "wav_builder.h"
 

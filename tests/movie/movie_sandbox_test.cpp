@@ -1,5 +1,5 @@
-#include "movie/local_network_factory.h"
-#include "movie/movie_sandbox.h"
+#include "qml_movie/local_network_factory.h"
+#include "qml_movie/movie_sandbox.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "movie/qml_movie_engine.h"
-#include "movie/qml_movie_host.h"
+#include "qml_movie/qml_movie_engine.h"
+#include "qml_movie/qml_movie_host.h"
 #include "support/qt_printers.h"
 
 #include <QByteArray>

@@ -1,5 +1,5 @@
-#include "movie/scene_graph_backend.h"
 #include "movie_test_support.h"
+#include "qml_movie/scene_graph_backend.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
 

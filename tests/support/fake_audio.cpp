@@ -1,6 +1,6 @@
 #include "support/fake_audio.h"
 
-#include "audio/wav_writer.h"
+#include "audio_engine/wav_writer.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 #include "audio/sound_name.h"
-#include "audio/wav_reader.h"
+#include "audio_engine/wav_reader.h"
 #include "speech/mp3_frames.h"
 #include "speech/speech_run.h"
 #include "speech_test_util.h"

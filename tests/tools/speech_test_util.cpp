@@ -1,6 +1,6 @@
 #include "speech_test_util.h"
 
-#include "audio/sound_loader.h"
+#include "audio_engine/sound_loader.h"
 #include "content_reader.h"
 
 #include <gtest/gtest.h>

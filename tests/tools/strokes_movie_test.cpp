@@ -1,5 +1,5 @@
-#include "movie/qml_movie_engine.h"
-#include "movie/qml_movie_host.h"
+#include "qml_movie/qml_movie_engine.h"
+#include "qml_movie/qml_movie_host.h"
 #include "strokes/stroke_data.h"
 #include "strokes/stroke_movie.h"
 #include "support/qt_printers.h"

@@ -1,6 +1,6 @@
 #include "content_reader.h"
-#include "movie/qml_movie_engine.h"
-#include "movie/qml_movie_host.h"
+#include "qml_movie/qml_movie_engine.h"
+#include "qml_movie/qml_movie_host.h"
 #include "stages.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"

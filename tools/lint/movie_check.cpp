@@ -2,7 +2,7 @@
 
 #include "edition_paths.h"
 #include "folder_index.h"
-#include "movie/qml_movie_engine.h"
+#include "qml_movie/qml_movie_engine.h"
 #include "report.h"
 
 #include <QCoreApplication>

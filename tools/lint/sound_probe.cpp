@@ -1,6 +1,6 @@
 #include "sound_probe.h"
 
-#include "audio/sound_loader.h"
+#include "audio_engine/sound_loader.h"
 
 #include <QFileInfo>
 

@@ -1,7 +1,7 @@
 #include "speech_maker.h"
 
-#include "audio/wav_reader.h"
-#include "audio/wav_writer.h"
+#include "audio_engine/wav_reader.h"
+#include "audio_engine/wav_writer.h"
 #include "tool_process.h"
 
 #include <QDir>
