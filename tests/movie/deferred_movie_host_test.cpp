@@ -18,36 +18,43 @@ namespace {
 
 using ::testing::ElementsAre;
 
+// What a fake engine made and how often it was started; it outlives the engine.
+struct EngineLog {
+    QList<FakeMovieHost*> made;
+    int starts = 0;
+};
+
 // An engine whose hosts are recording fakes.
 class FakeEngine final : public MovieEngineModule {
 public:
+    explicit FakeEngine(EngineLog& log)
+        : log_(log) {}
     std::unique_ptr<MovieControl> createHost(MovieCommandHandler onCommand) override {
         auto host = std::make_unique<FakeMovieHost>();
         QObject::connect(host.get(), &MovieHost::fsCommand, host.get(), onCommand);
-        made.append(host.get());
+        log_.made.append(host.get());
         return host;
     }
-    void start() override { ++starts; }
+    void start() override { ++log_.starts; }
 
-    QList<FakeMovieHost*> made;
-    int starts = 0;
+private:
+    EngineLog& log_;
 };
 
 class DeferredMovieHostTest : public MovieFixture {
 protected:
     DeferredMovieHostTest() { parent_.resize(300, 200); }
 
-    // Hands the hosts to a fake engine and returns it; the movies object owns it.
-    FakeEngine& attachFake() {
-        auto engine = std::make_unique<FakeEngine>();
-        FakeEngine& fake = *engine;
-        movies_.attach(std::move(engine));
-        return fake;
+    // Hands the hosts to a fake engine and returns what it records.
+    EngineLog& attachFake() {
+        movies_.attach(std::make_unique<FakeEngine>(log_));
+        return log_;
     }
     QString canonical(const QString& relative) const {
         return QDir(programDir()).canonicalPath() + u'/' + relative;
     }
 
+    EngineLog log_;
     QWidget parent_;
     DeferredMovies movies_{programDir()};
 };
@@ -104,7 +111,7 @@ TEST_F(DeferredMovieHostTest, TheEngineHostGetsTheStateThenEveryCallAndItsComman
     host->gotoFrame(3);
     host->stop();
 
-    FakeEngine& engine = attachFake();
+    EngineLog& engine = attachFake();
     ASSERT_EQ(engine.made.size(), 1);
     EXPECT_EQ(engine.starts, 1);
     FakeMovieHost& inner = *engine.made.first();
@@ -137,7 +144,7 @@ TEST_F(DeferredMovieHostTest, HostsMadeLaterAttachAtOnceAndHostsAlreadyGoneAreSk
     auto* doomed = new QWidget(&parent_);
     movies_.createHost(doomed);
     delete doomed;
-    FakeEngine& engine = attachFake();
+    EngineLog& engine = attachFake();
     EXPECT_EQ(engine.made.size(), 1);
     EXPECT_TRUE(static_cast<DeferredMovieHost*>(kept)->isAttached());
 
@@ -161,7 +168,7 @@ TEST_F(DeferredMovieHostTest, WithoutTheModuleEveryHostStaysBlank) {
         EXPECT_TRUE(host->widget()->findChildren<QWidget*>().isEmpty());
     }
     // A second attach cannot bring an engine in half way.
-    FakeEngine& engine = attachFake();
+    EngineLog& engine = attachFake();
     EXPECT_TRUE(engine.made.isEmpty());
 }
 
