@@ -29,3 +29,19 @@ function(qinghe_module name)
     target_include_directories(qinghe_${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(qinghe_${name} PUBLIC qinghe_options ${ARG_DEPENDS})
 endfunction()
+
+# An engine module: a shared library beside the executable that the program loads at run time and
+# finds by its one exported function. Our own code inside it stays private to it, so nothing of the
+# two copies (the module's and the program's) can mix.
+function(qinghe_engine_module target)
+    cmake_parse_arguments(ARG "" "FILE_NAME" "SOURCES;LIBRARIES" ${ARGN})
+    add_library(${target} MODULE ${ARG_SOURCES})
+    target_link_libraries(${target} PRIVATE ${ARG_LIBRARIES})
+    target_link_options(${target} PRIVATE -Wl,--exclude-libs,ALL -Wl,--no-undefined)
+    set_target_properties(${target} PROPERTIES
+        OUTPUT_NAME ${ARG_FILE_NAME}
+        PREFIX ""
+        CXX_VISIBILITY_PRESET hidden
+        VISIBILITY_INLINES_HIDDEN ON
+        LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+endfunction()

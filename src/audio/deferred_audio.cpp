@@ -45,6 +45,12 @@ template <typename Result, typename Call> Result DeferredAudio::with(Result sile
     return audio ? call(*audio) : silent;
 }
 
+template <typename Call> void DeferredAudio::whenLoaded(Call call) {
+    if (AudioEngineModule* const audio = engine()) {
+        call(*audio);
+    }
+}
+
 bool DeferredAudio::openRecordingDevice() {
     return opened().recording;
 }
@@ -58,9 +64,7 @@ bool DeferredAudio::openOutput() {
 }
 
 void DeferredAudio::close() {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->close();
-    }
+    whenLoaded([](AudioEngineModule& audio) { audio.close(); });
 }
 
 bool DeferredAudio::playFile(AudioSlot slot, const QString& path) {
@@ -80,33 +84,23 @@ bool DeferredAudio::playWavImage(AudioSlot slot, const QByteArray& wav) {
 }
 
 void DeferredAudio::playEffect(const QByteArray& wav) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->playEffect(wav);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.playEffect(wav); });
 }
 
 void DeferredAudio::stop(AudioSlot slot) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->stop(slot);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.stop(slot); });
 }
 
 void DeferredAudio::free(AudioSlot slot) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->free(slot);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.free(slot); });
 }
 
 void DeferredAudio::pause(AudioSlot slot) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->pause(slot);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.pause(slot); });
 }
 
 void DeferredAudio::resume(AudioSlot slot) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->resume(slot);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.resume(slot); });
 }
 
 ChannelState DeferredAudio::state(AudioSlot slot) const {
@@ -135,9 +129,7 @@ double DeferredAudio::bytesToSeconds(AudioSlot slot, std::int64_t bytes) const {
 }
 
 void DeferredAudio::setVolume(AudioSlot slot, float volume) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->setVolume(slot, volume);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.setVolume(slot, volume); });
 }
 
 float DeferredAudio::volume(AudioSlot slot) const {
@@ -145,15 +137,11 @@ float DeferredAudio::volume(AudioSlot slot) const {
 }
 
 void DeferredAudio::slideVolume(AudioSlot slot, float target, int milliseconds) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->slideVolume(slot, target, milliseconds);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.slideVolume(slot, target, milliseconds); });
 }
 
 void DeferredAudio::setRate(AudioSlot slot, double factor) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->setRate(slot, factor);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.setRate(slot, factor); });
 }
 
 double DeferredAudio::rate(AudioSlot slot) const {
@@ -161,9 +149,7 @@ double DeferredAudio::rate(AudioSlot slot) const {
 }
 
 void DeferredAudio::slideRate(AudioSlot slot, double target, int milliseconds) {
-    if (AudioEngineModule* const audio = engine()) {
-        audio->slideRate(slot, target, milliseconds);
-    }
+    whenLoaded([&](AudioEngineModule& audio) { audio.slideRate(slot, target, milliseconds); });
 }
 
 std::unique_ptr<AudioEngineModule> loadAudioEngineModule(const QString& moduleDirectory) {

@@ -61,6 +61,8 @@ private:
     const Opened& opened() const;
     // Runs the call on the engine, or gives `silent` when there is none.
     template <typename Result, typename Call> Result with(Result silent, Call call) const;
+    // Runs the call on the engine when there is one.
+    template <typename Call> void whenLoaded(Call call);
 
     mutable std::future<Opened> opening_;
     mutable std::optional<Opened> opened_;
