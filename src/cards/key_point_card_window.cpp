@@ -1,5 +1,6 @@
 #include "cards/key_point_card_window.h"
 
+#include "base/bgr_colour.h"
 #include "cards/key_point_printer.h"
 
 #include <QGuiApplication>
@@ -25,10 +26,6 @@ const QString kCardStyle = QStringLiteral(
     "#btn_print:hover { background: #ffffff; } #btn_print:focus { border-color: #ffd54f; }");
 
 } // namespace
-
-QColor colourFromBgr(int bgr) {
-    return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
 
 KeyPointCardWindow::KeyPointCardWindow(const QString& objectName, const QString& caption, int textPixels,
                                        int fifths, QWidget* parent)

@@ -55,7 +55,4 @@ private:
     std::unique_ptr<QPrinter> printer_;
 };
 
-// 0xBBGGRR as a colour.
-QColor colourFromBgr(int bgr);
-
 } // namespace qinghe

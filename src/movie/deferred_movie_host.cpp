@@ -1,5 +1,6 @@
 #include "movie/deferred_movie_host.h"
 
+#include "base/bgr_colour.h"
 #include "base/module_library.h"
 #include "movie/movie_log.h"
 #include "movie/movie_surface.h"
@@ -10,15 +11,6 @@
 #include <utility>
 
 namespace qinghe {
-
-namespace {
-
-// 0xBBGGRR, as the colour values of our settings are written; a negative value means none.
-QColor colourFromBgr(int bgr) {
-    return bgr < 0 ? QColor() : QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
-
-} // namespace
 
 DeferredMovieHost::DeferredMovieHost(const MovieFileReader& files, QWidget* parent)
     : MovieHost(parent)

@@ -76,7 +76,6 @@ public:
     // A null engine (the module could not be loaded) leaves every host blank.
     void attach(std::unique_ptr<MovieEngineModule> engine);
     bool hasEngine() const { return engine_ != nullptr; }
-    const MovieFileReader& files() const { return files_; }
 
 private:
     const MovieFileReader files_;

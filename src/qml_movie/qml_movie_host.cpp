@@ -1,5 +1,6 @@
 #include "qml_movie/qml_movie_host.h"
 
+#include "base/bgr_colour.h"
 #include "movie/movie_log.h"
 #include "movie/movie_surface.h"
 #include "qml_movie/movie_bridge.h"
@@ -124,8 +125,7 @@ int QmlMovieHost::currentFrame() const {
 }
 
 void QmlMovieHost::setBackgroundColor(int bgr) {
-    // 0xBBGGRR, as the colour values of our settings are written; a negative value means none.
-    background_ = bgr < 0 ? QColor() : QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
+    background_ = colourFromBgr(bgr);
     applyBackground();
 }
 
