@@ -65,7 +65,7 @@ int runApplication(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("青禾书屋"));
     trace.mark("application");
     installChineseTranslations(app);
-    installFontSubstitutions();
+    installFonts();
     installProgramStyle();
     initAudioResources();
 

@@ -7,6 +7,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 #include <QProxyStyle>
+#include <QToolButton>
 #include <QTranslator>
 
 namespace qinghe {
@@ -46,6 +47,18 @@ public:
         }
         return QProxyStyle::standardIcon(icon, option, widget);
     }
+
+    // The tool bar's buttons sit edge to edge, and their menu arrows are drawn large enough to see
+    // beside the caption.
+    int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
+        if (metric == PM_ToolBarItemSpacing) {
+            return 0;
+        }
+        if (metric == PM_MenuButtonIndicator && qobject_cast<const QToolButton*>(widget) != nullptr) {
+            return 18;
+        }
+        return QProxyStyle::pixelMetric(metric, option, widget);
+    }
 };
 
 } // namespace
@@ -65,13 +78,18 @@ void installChineseTranslations(QApplication& app) {
     }
 }
 
-void installFontSubstitutions() {
+void installFonts() {
     QFont::insertSubstitutions(QStringLiteral("宋体"),
                                {QStringLiteral("AR PL UMing CN"), QStringLiteral("WenQuanYi Zen Hei")});
     QFont::insertSubstitutions(QStringLiteral("楷体"),
                                {QStringLiteral("LXGW WenKai"), QStringLiteral("AR PL UKai CN")});
     QFont::insertSubstitutions(QStringLiteral("仿宋_GB2312"), {QStringLiteral("AR PL UMing CN")});
     QFont::insertSubstitutions(QStringLiteral("微软雅黑"), {QStringLiteral("WenQuanYi Zen Hei")});
+    // The interface font is the Chinese one that 微软雅黑 stands for, at the desktop's size. It has the
+    // Latin letters too, so no text on the first screen needs a fallback font looked up for it.
+    QFont font = QApplication::font();
+    font.setFamilies({QStringLiteral("WenQuanYi Zen Hei")});
+    QApplication::setFont(font);
 }
 
 } // namespace qinghe

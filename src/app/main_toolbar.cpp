@@ -68,9 +68,6 @@ MainToolBar::MainToolBar(QWidget* window)
     bar_->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
     bar_->setIconSize(QSize(36, 36));
     bar_->setContextMenuPolicy(Qt::PreventContextMenu);
-    bar_->setStyleSheet(QStringLiteral("QToolBar#TOBzhuanti { spacing: 0px; }"
-                                       "QToolButton { font-size: 13px; }"
-                                       "QToolButton::menu-indicator { subcontrol-position: right bottom; }"));
 
     lesson_ =
         addButton("TBlesson", QStringLiteral("同步学课文"), QStringLiteral("tbxkw"), int(ToolIcon::Lesson));
