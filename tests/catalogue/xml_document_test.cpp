@@ -38,6 +38,13 @@ TEST(XmlDocument, HonoursTheDeclaredEncoding) {
          "<?xml version=\"1.0\" encoding=\"UTF-8\"?>" + encodeText(body, TextEncoding::Gb18030), false},
         {"gbk bytes undeclared", encodeText(body, TextEncoding::Gb18030), false},
         {"unknown encoding", "<?xml version=\"1.0\" encoding=\"x-no-such\"?>" + body.toUtf8(), false},
+        {"spaced gbk declaration",
+         "<?xml version=\"1.0\" encoding \t=\r\n 'GBK' ?>" + encodeText(body, TextEncoding::Gb18030), true},
+        {"unquoted name is no declaration",
+         "<?xml version=\"1.0\" encoding=GBK?>" + encodeText(body, TextEncoding::Gb18030), false},
+        {"a later encoding attribute counts",
+         "<?xml version=\"1.0\" encodings=\"x\" encoding=\"GBK\"?>" + encodeText(body, TextEncoding::Gb18030),
+         true},
     };
     for (const Case& c : cases) {
         XmlDocument doc;
