@@ -3,6 +3,9 @@
 #include <QHeaderView>
 #include <QTreeWidget>
 
+#include <map>
+#include <utility>
+
 namespace qinghe {
 
 namespace {
@@ -50,18 +53,26 @@ void fillLessonTree(QTreeWidget* tree, const std::vector<CatalogueNode>& nodes, 
     for (auto it = nodes.rbegin(); it != nodes.rend(); ++it) {
         stack.push_back({&*it, nullptr});
     }
+    // One icon per pair of indexes, shared by every item that has the pair: the icon caches its scaled
+    // pixmaps, so the tree paints each kind of icon once instead of once per item.
+    std::map<std::pair<int, int>, QIcon> combined;
+    const auto iconFor = [&](const CatalogueNode& node) {
+        const auto key = std::make_pair(node.imageIndex, node.selectedIndex);
+        if (const auto found = combined.find(key); found != combined.end()) {
+            return found->second;
+        }
+        QIcon icon = iconAt(icons, node.imageIndex);
+        const QIcon selected = iconAt(icons, node.selectedIndex);
+        for (const QSize& size : selected.availableSizes()) {
+            icon.addPixmap(selected.pixmap(size), QIcon::Selected);
+        }
+        return combined.emplace(key, icon).first->second;
+    };
     while (!stack.empty()) {
         const Pending next = stack.back();
         stack.pop_back();
         auto* item = new QTreeWidgetItem(QStringList{next.node->caption});
-        QIcon icon = iconAt(icons, next.node->imageIndex);
-        const QIcon selected = iconAt(icons, next.node->selectedIndex);
-        if (!selected.isNull()) {
-            for (const QSize& size : selected.availableSizes()) {
-                icon.addPixmap(selected.pixmap(size), QIcon::Selected);
-            }
-        }
-        item->setIcon(0, icon);
+        item->setIcon(0, iconFor(*next.node));
         item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
         if (next.parent != nullptr) {
             next.parent->addChild(item);
