@@ -66,7 +66,7 @@ const QString kNotALesson = QStringLiteral("您选择的不是具体的课文！
 MainWindow::MainWindow(AppServices& services, QWidget* parent)
     : QMainWindow(parent)
     , services_(services)
-    , paths_(services.programDirectory)
+    , paths_(services.records.paths())
     , context_{state_, services.records, services.audio, services.prompter, services.random, paths_} {
     setObjectName(QStringLiteral("Tfrm_Main"));
     state_.programDirectory = services_.programDirectory;

@@ -166,7 +166,7 @@ private:
     QString path(const QString& relative) const;
 
     AppServices& services_;
-    const PathResolver paths_;
+    const PathResolver& paths_; // shared with the records
     RunState state_;
     StudyContext context_;
     bool quitMark_ = false;

@@ -58,6 +58,10 @@ public:
 
     const XmlDocumentCache& cache() const { return cache_; }
 
+    // The resolver the records find their files with; the main window shares it, so each folder is
+    // listed once.
+    const PathResolver& paths() const { return paths_; }
+
 private:
     const PathResolver& paths_;
     XmlDocumentCache cache_;
