@@ -33,7 +33,7 @@ private:
         QDateTime modified;
         bool racy = true; // listed within a second of its last change: may miss a later change
         QSet<QString> exact;
-        QHash<QString, QString> byFoldedName; // case-folded name -> a real name
+        QHash<QString, QString> byFoldedName; // case-folded name -> the least real name
     };
     const Listing* listing(const QString& directory) const;
 

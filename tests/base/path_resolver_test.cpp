@@ -41,6 +41,9 @@ TEST(PathResolver, MatchesEachComponentWithoutRegardToCase) {
     test::writeFile(dir.path() + QStringLiteral("/Data/RJ/sound/ywjj.mp3"), "y");
     EXPECT_EQ(resolver.resolve(QStringLiteral("DATA\\RJ\\sound\\ywjj.mp3")),
               dir.path() + QStringLiteral("/Data/RJ/sound/ywjj.mp3"));
+    // With no exact spelling, the same one of the two is found whatever order the folder lists them in.
+    EXPECT_EQ(resolver.resolve(QStringLiteral("DATA\\RJ\\sound\\YWJJ.MP3")),
+              dir.path() + QStringLiteral("/Data/RJ/sound/YWJj.mp3"));
 }
 
 TEST(PathResolver, SeesFilesAddedAfterTheFirstLookup) {
