@@ -102,6 +102,7 @@ int runApplication(int argc, char** argv) {
     if (window.runState().lesson) {
         trace.mark("lesson-shown");
     }
+    window.completeStartup();
     companions.createWindows(window);
     companions.setHandwritingSetup([&launcher, &pad, &directory, &window] {
         HandwritingSetupDialog dialog(launcher, pad, directory, &window);

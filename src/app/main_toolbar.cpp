@@ -113,27 +113,17 @@ MainToolBar::MainToolBar(QWidget* window)
     drills_->setMenu(drillMenu);
     drills_->setPopupMode(QToolButton::InstantPopup);
 
-    // 专项学习
-    auto* specialMenu = new QMenu(special_);
-    specialMenu->setObjectName(QStringLiteral("pmzhuanxiang"));
-    pinyinLessons_ = specialMenu->addAction(QStringLiteral("汉语拼音的动画学习"));
+    // 专项学习 (the per-book key-point sub-menus follow the separator: ensureBookMenus)
+    specialMenu_ = new QMenu(special_);
+    specialMenu_->setObjectName(QStringLiteral("pmzhuanxiang"));
+    pinyinLessons_ = specialMenu_->addAction(QStringLiteral("汉语拼音的动画学习"));
     pinyinLessons_->setObjectName(QStringLiteral("MenuItem34"));
-    synonyms_ = specialMenu->addAction(QStringLiteral("近义词、反义词学习"));
+    synonyms_ = specialMenu_->addAction(QStringLiteral("近义词、反义词学习"));
     synonyms_->setObjectName(QStringLiteral("N23"));
-    specialMenu->addSeparator();
-    for (int book = 1; book <= 12; ++book) {
-        QMenu* units = specialMenu->addMenu(bookTitles()[book - 1] + QStringLiteral("单元知识点归纳"));
-        units->setObjectName(QStringLiteral("mnu_dyzs%1").arg(book));
-        units->menuAction()->setProperty("book", book);
-        for (const int unit : unitsOfBook(book)) {
-            QAction* item = units->addAction(kUnitNames[unit - 1]);
-            item->setProperty("book", book);
-            item->setProperty("unit", unit);
-        }
-        unitMenus_[size_t(book - 1)] = units;
-    }
-    special_->setMenu(specialMenu);
+    specialMenu_->addSeparator();
+    special_->setMenu(specialMenu_);
     special_->setPopupMode(QToolButton::InstantPopup);
+    connect(specialMenu_, &QMenu::aboutToShow, this, &MainToolBar::ensureBookMenus);
 
     // 设置
     auto* settingsMenu = new QMenu(settings_);
@@ -177,16 +167,73 @@ MainToolBar::MainToolBar(QWidget* window)
     settings_->setMenu(settingsMenu);
     settings_->setPopupMode(QToolButton::InstantPopup);
 
-    // 综合测试
+    // 综合测试 (its per-book sub-menus: ensureBookMenus)
     testPapers_ = new QMenu(papers_);
     testPapers_->setObjectName(QStringLiteral("pop_ceshi"));
+    papers_->setMenu(testPapers_);
+    papers_->setPopupMode(QToolButton::InstantPopup);
+    connect(testPapers_, &QMenu::aboutToShow, this, &MainToolBar::ensureBookMenus);
+}
+
+void MainToolBar::ensureBookMenus() {
+    if (bookMenusMade_) {
+        return;
+    }
+    bookMenusMade_ = true;
+    for (int book = 1; book <= 12; ++book) {
+        QMenu* units = specialMenu_->addMenu(bookTitles()[book - 1] + QStringLiteral("单元知识点归纳"));
+        units->setObjectName(QStringLiteral("mnu_dyzs%1").arg(book));
+        units->menuAction()->setProperty("book", book);
+        for (const int unit : unitsOfBook(book)) {
+            QAction* item = units->addAction(kUnitNames[unit - 1]);
+            item->setProperty("book", book);
+            item->setProperty("unit", unit);
+            connect(item, &QAction::triggered, this, [this, item] {
+                Q_EMIT unitCardChosen(item->property("book").toInt(), item->property("unit").toInt(),
+                                      item->text());
+            });
+        }
+        unitMenus_[size_t(book - 1)] = units;
+    }
     for (int book = 1; book <= 12; ++book) {
         QMenu* papers = testPapers_->addMenu(bookTitles()[book - 1]);
         papers->menuAction()->setProperty("book", book);
         paperBooks_[size_t(book - 1)] = papers;
     }
-    papers_->setMenu(testPapers_);
-    papers_->setPopupMode(QToolButton::InstantPopup);
+    if (oneBook_) {
+        showOnlyBook(onlyBook_);
+    }
+}
+
+void MainToolBar::showOnlyBook(std::optional<int> book) {
+    oneBook_ = true;
+    onlyBook_ = book;
+    if (!bookMenusMade_) {
+        return;
+    }
+    for (int each = 1; each <= 12; ++each) {
+        unitMenus_[size_t(each - 1)]->menuAction()->setVisible(book == each);
+    }
+    if (book) {
+        for (QAction* item : unitMenus_[0]->actions()) {
+            item->setProperty("book", *book);
+        }
+    }
+}
+
+QMenu* MainToolBar::unitCardMenu(int book) {
+    ensureBookMenus();
+    return unitMenus_[size_t(book - 1)];
+}
+
+QMenu* MainToolBar::testPaperMenu() {
+    ensureBookMenus();
+    return testPapers_;
+}
+
+QMenu* MainToolBar::testPaperBookMenu(int book) {
+    ensureBookMenus();
+    return paperBooks_[size_t(book - 1)];
 }
 
 QToolButton* MainToolBar::addButton(const char* name, const QString& caption, const QString& hint, int icon) {

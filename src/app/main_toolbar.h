@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <array>
+#include <optional>
 
 class QAction;
 class QMenu;
@@ -52,7 +53,7 @@ public:
     // pmzhuanxiang
     QAction* pinyinLessonsItem() const { return pinyinLessons_; }
     QAction* synonymsItem() const { return synonyms_; }
-    QMenu* unitCardMenu(int book) const { return unitMenus_[size_t(book - 1)]; } // 1..12
+    QMenu* unitCardMenu(int book); // 1..12
     // popset
     QMenu* startGradeMenu() const { return gradeMenu_; }
     QAction* startGradeItem(int grade) const { return gradeItems_[size_t(grade - 1)]; } // 1..6
@@ -61,8 +62,15 @@ public:
     QAction* fontSizeItem(int index) const { return fontItems_[size_t(index)]; } // 0..4
     QAction* voicePromptsItem() const { return voicePrompts_; }
     // pop_ceshi: one sub-menu per book (1..12) in an all-books installation
-    QMenu* testPaperMenu() const { return testPapers_; }
-    QMenu* testPaperBookMenu(int book) const { return paperBooks_[size_t(book - 1)]; }
+    QMenu* testPaperMenu();
+    QMenu* testPaperBookMenu(int book);
+
+    // The per-book sub-menus (key points and test papers) are not on the first screen: they are made
+    // by the first call that asks for one, or by this, which the window calls once it has painted.
+    void ensureBookMenus();
+    // A one-book installation: only that book's key-point menu shows, and its units open that book
+    // (none shows when the book is not a number).
+    void showOnlyBook(std::optional<int> book);
 
     // The five test font sizes of "字体大小（测验）", in menu order.
     static constexpr std::array<int, 5> kFontSizes{32, 26, 20, 18, 16};
@@ -71,6 +79,8 @@ public:
 Q_SIGNALS:
     // The pointer entered a tool-bar button (for the voice prompts); hint as the button carries it.
     void buttonHovered(const QString& hint);
+    // A unit of a key-point sub-menu was chosen.
+    void unitCardChosen(int book, int unit, const QString& unitCaption);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -93,6 +103,7 @@ private:
     std::array<QAction*, 4> drillItems_{};
     QAction* pinyinLessons_ = nullptr;
     QAction* synonyms_ = nullptr;
+    QMenu* specialMenu_ = nullptr;
     std::array<QMenu*, 12> unitMenus_{};
     QMenu* gradeMenu_ = nullptr;
     std::array<QAction*, 6> gradeItems_{};
@@ -102,6 +113,9 @@ private:
     QAction* voicePrompts_ = nullptr;
     QMenu* testPapers_ = nullptr;
     std::array<QMenu*, 12> paperBooks_{};
+    bool bookMenusMade_ = false;
+    bool oneBook_ = false;
+    std::optional<int> onlyBook_;
 };
 
 } // namespace qinghe

@@ -195,6 +195,11 @@ void MainWindow::ensureActivityPanels() {
     });
 }
 
+void MainWindow::completeStartup() {
+    toolBar_->ensureBookMenus();
+    ensureActivityPanels();
+}
+
 QuickMemorisePanel* MainWindow::quickMemorisePanel() {
     ensureActivityPanels();
     return quickMemorise_;
@@ -323,13 +328,7 @@ void MainWindow::connectToolBar() {
     }
     connect(bar.pinyinLessonsItem(), &QAction::triggered, this, &MainWindow::openPinyinLessons);
     connect(bar.synonymsItem(), &QAction::triggered, this, &MainWindow::openSynonyms);
-    for (int book = 1; book <= 12; ++book) {
-        for (QAction* item : bar.unitCardMenu(book)->actions()) {
-            connect(item, &QAction::triggered, this, [this, item] {
-                openUnitCard(item->property("book").toInt(), item->property("unit").toInt(), item->text());
-            });
-        }
-    }
+    connect(&bar, &MainToolBar::unitCardChosen, this, &MainWindow::openUnitCard);
     for (int grade = 1; grade <= 6; ++grade) {
         connect(bar.startGradeItem(grade), &QAction::triggered, this,
                 [this, grade] { chooseStartGrade(grade); });
@@ -428,14 +427,7 @@ void MainWindow::applyBookModeToMenus() {
     }
     bool ok = false;
     const int single = state_.bookMode().toInt(&ok);
-    for (int book = 1; book <= 12; ++book) {
-        toolBar_->unitCardMenu(book)->menuAction()->setVisible(ok && book == single);
-    }
-    if (ok) {
-        for (QAction* item : toolBar_->unitCardMenu(1)->actions()) {
-            item->setProperty("book", single);
-        }
-    }
+    toolBar_->showOnlyBook(ok ? std::optional<int>(single) : std::nullopt);
 }
 
 void MainWindow::placeWindow() {

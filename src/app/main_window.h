@@ -59,6 +59,9 @@ public:
     // The start-up sequence. False when the settings could not be read: the message has been shown
     // and the program must end once the event loop runs.
     bool initialise();
+    // Builds what the first screen does not show (the activity panels, the per-book menus); called
+    // once the window has painted.
+    void completeStartup();
     // Loads the edition's table of contents and selects the start lesson.
     void loadEdition();
     // Exit through the tool bar: marks the window so that the close always proceeds.

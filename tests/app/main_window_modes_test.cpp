@@ -256,6 +256,21 @@ TEST_F(MainWindowModes, TestPaperMenuByBookMode) {
     EXPECT_FALSE(single.toolBar().unitCardMenu(1)->menuAction()->isVisible());
 }
 
+TEST_F(MainWindowModes, UnitItemsOpenTheirBooksCard) {
+    companions.offer(CompanionWindows::Activity::UnitCard);
+    MainWindow& w = started();
+    w.toolBar().unitCardMenu(3)->actions()[1]->trigger();
+    EXPECT_EQ(companions.calls.last(), QStringLiteral("showUnitCard(3, 2, 　　　第二单元基础知识点归纳)"));
+
+    // One-book installation: the first book menu stands for the installed book.
+    QByteArray ini = test::readFile(edition.path(QStringLiteral("Data/systxt/Set.ini")));
+    ini.replace("GBegin=0", "GBegin=5");
+    test::writeFile(edition.path(QStringLiteral("Data/systxt/Set.ini")), ini);
+    MainWindow& single = started();
+    single.toolBar().unitCardMenu(1)->actions()[0]->trigger();
+    EXPECT_EQ(companions.calls.last(), QStringLiteral("showUnitCard(5, 1, 　　　第一单元基础知识点归纳)"));
+}
+
 TEST_F(MainWindowModes, ActivitiesThisBuildLacksChangeNothing) {
     MainWindow& w = started();
     w.openSynonyms();
