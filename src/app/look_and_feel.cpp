@@ -48,10 +48,11 @@ public:
         return QProxyStyle::standardIcon(icon, option, widget);
     }
 
-    // The tool bar's buttons sit edge to edge, and their menu arrows are drawn large enough to see
-    // beside the caption.
+    // The tool bar's buttons sit edge to edge and fill it, and their menu arrows are drawn large enough to
+    // see beside the caption.
     int pixelMetric(PixelMetric metric, const QStyleOption* option, const QWidget* widget) const override {
-        if (metric == PM_ToolBarItemSpacing) {
+        if (metric == PM_ToolBarItemSpacing || metric == PM_ToolBarItemMargin ||
+            metric == PM_ToolBarFrameWidth) {
             return 0;
         }
         if (metric == PM_MenuButtonIndicator && qobject_cast<const QToolButton*>(widget) != nullptr) {
