@@ -42,18 +42,5 @@ TEST(FakeAudio, RecordsCommandsAndKeepsAPlausibleState) {
     EXPECT_EQ(segment.end, 0);
 }
 
-TEST(FakeRecorder, KeepsWhatIsFedWhileRecording) {
-    FakeRecorder recorder;
-    recorder.feed(QByteArray(8, 'x'));
-    ASSERT_TRUE(recorder.start());
-    recorder.feed(QByteArray(8, 'y'));
-    recorder.stop();
-    recorder.feed(QByteArray(8, 'z'));
-    EXPECT_EQ(recorder.recordedBytes(), 8);
-    const QByteArray image = recorder.wavImage();
-    EXPECT_EQ(image.size(), 52);
-    EXPECT_EQ(image.mid(44), QByteArray(8, 'y'));
-}
-
 } // namespace
 } // namespace qinghe::test

@@ -92,33 +92,4 @@ private:
     std::array<Slot, static_cast<std::size_t>(AudioSlot::Count) + 1> slots_{};
 };
 
-// An AudioRecorder for tests: "records" the bytes given to feed() while started.
-class FakeRecorder : public AudioRecorder {
-public:
-    bool availableValue = true;
-    QStringList names{QStringLiteral("麦克风")};
-    bool startSucceeds = true;
-
-    // Appends sample bytes as if the device had delivered them (only while recording).
-    void feed(const QByteArray& samples);
-
-    bool available() const override { return availableValue; }
-    QStringList inputNames() const override { return names; }
-    int currentInput() const override { return current_; }
-    bool selectInput(int index) override;
-    void setInputVolume(float volume) override { volume_ = volume; }
-    float inputVolume() const override { return volume_; }
-    bool start() override;
-    void stop() override { recording_ = false; }
-    bool isRecording() const override { return recording_; }
-    std::int64_t recordedBytes() const override { return samples_.size(); }
-    QByteArray wavImage() const override;
-
-private:
-    int current_ = 0;
-    float volume_ = 1.0f;
-    bool recording_ = false;
-    QByteArray samples_;
-};
-
 } // namespace qinghe::test
