@@ -13,10 +13,8 @@
 namespace qinghe::test {
 
 // An AudioService for tests: plays nothing, records every command (not the queries) in order and
-// keeps a plausible
-// state per slot. Every sound "opens" unless its path is in failingPaths; a sound counts
-// bytesPerSecond bytes a second (default 16-bit stereo 44100 Hz) and lasts soundBytes bytes.
-// Tests move time on with setPosition() or finish().
+// keeps a plausible state per slot. Every sound opens, counts bytesPerSecond bytes a second (16-bit
+// stereo 44100 Hz) and lasts soundBytes bytes.
 //
 //     FakeAudio audio;
 //     window.clickWord(...);
@@ -43,14 +41,8 @@ public:
     // The path of the sound the slot holds (empty when none).
     QString lastPath(AudioSlot slot) const { return at(slot).path; }
 
-    // Paths that behave like missing files: play returns false and the slot holds no sound.
-    QStringList failingPaths;
-    std::int64_t bytesPerSecond = 176400;
-    std::int64_t soundBytes = 10 * 176400;
-
-    void setPosition(AudioSlot slot, std::int64_t bytes) { at(slot).position = bytes; }
-    // The sound played to its end: stopped, position at its length.
-    void finish(AudioSlot slot);
+    static constexpr std::int64_t bytesPerSecond = 176400;
+    static constexpr std::int64_t soundBytes = 10 * 176400;
 
     bool playFile(AudioSlot slot, const QString& path) override;
     bool loadFile(AudioSlot slot, const QString& path) override;
