@@ -5,7 +5,7 @@
 #include "sound_test_util.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
-#include "wav_builder.h"
+#include "support/wav_builder.h"
 
 #include <QFileInfo>
 #include <QTemporaryDir>

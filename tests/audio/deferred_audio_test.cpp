@@ -1,6 +1,6 @@
 #include "audio/deferred_audio.h"
 #include "audio_engine/audio_engine.h"
-#include "wav_builder.h"
+#include "support/wav_builder.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "audio_engine/wav_writer.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
-#include "wav_builder.h"
+#include "support/wav_builder.h"
 
 #include <QTemporaryDir>
 #include <QtEndian>

@@ -1,6 +1,6 @@
 #include "audio_engine/wav_reader.h"
 #include "support/qt_printers.h"
-#include "wav_builder.h"
+#include "support/wav_builder.h"
 
 #include <QRandomGenerator>
 

@@ -161,19 +161,6 @@ TEST_F(PinyinWindowTest, MissingMoviesLeaveTheHostBlankWithoutAMessage) {
     EXPECT_EQ(closes, 1);
 }
 
-TEST_F(PinyinWindowTest, ClosingBringsTheMainWindowBackWhateverWasPlaying) {
-    mainWindow.show();
-    for (const int row : {0, 16, 43, 62}) {
-        mainWindow.move(120 + row, 40);
-        ASSERT_TRUE(window().open());
-        parkMainWindow();
-        window().entryList()->setCurrentRow(row);
-        EXPECT_EQ(host->moviePath(), movie(pinyinLessonEntries()[row])) << row;
-        window().close();
-        EXPECT_EQ(mainWindow.pos(), QPoint(120 + row, 40)) << row;
-    }
-}
-
 TEST_F(PinyinWindowTest, MinimisingMinimisesTheWholeProgram) {
     mainWindow.show();
     QWidget other;

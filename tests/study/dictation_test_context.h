@@ -24,10 +24,10 @@ public:
     int reseeds = 0;
 };
 
-// A study context over a copy of the fixture edition, with fakes for sound, messages and movies,
-// and a plain top-level widget standing in for the main window.
-struct DictationFixture {
-    DictationFixture()
+// A study context over a copy of the fixture edition, with fakes for sound, messages, chance and
+// movies, and a plain top-level widget standing in for the main window.
+template <typename Random = CountingRandom> struct StudyFixture {
+    StudyFixture()
         : paths(edition.root())
         , records(paths)
         , context{state, records, audio, prompter, random, paths} {
@@ -72,11 +72,13 @@ struct DictationFixture {
     RunState state;
     FakeAudio audio;
     FakePrompter prompter;
-    CountingRandom random;
+    Random random;
     StudyContext context;
     QWidget mainWindow;
     MovieHostFactory movies;
     QMap<QString, FakeMovieHost*> hosts;
 };
+
+using DictationFixture = StudyFixture<>;
 
 } // namespace qinghe::test

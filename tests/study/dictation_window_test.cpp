@@ -1,5 +1,6 @@
 #include "audio/sound_name.h"
 #include "dictation_test_context.h"
+#include "study/dictation/dictation_entry.h"
 #include "study/dictation/dictation_list_window.h"
 #include "study/dictation/dictation_panel.h"
 #include "support/qt_printers.h"
@@ -230,10 +231,8 @@ TEST_F(DictationWindowTest, WordsAnswerListAndMissingLists) {
     QTest::mouseClick(panel->kindButton(DictationKind::MustMaster), Qt::LeftButton);
     QTest::mouseClick(panel->kindButton(DictationKind::Words), Qt::LeftButton);
     ASSERT_EQ(prompter.prompts.size(), 2);
-    EXPECT_EQ(prompter.prompts[0].text,
-              QStringLiteral("本课没有“必需掌握”的生字！\r可以进行“全部生字”的默写试一下你的水平吧！"));
-    EXPECT_EQ(prompter.prompts[1].text,
-              QStringLiteral("本课没有要听写的词语！\r\r可以进行“全部生字”的默写试一下你的水平吧！"));
+    EXPECT_EQ(prompter.prompts[0].text, dictationKindProblem(DictationKind::MustMaster, state.lists)->text);
+    EXPECT_EQ(prompter.prompts[1].text, dictationKindProblem(DictationKind::Words, state.lists)->text);
     EXPECT_FALSE(panel->isRunning());
     EXPECT_TRUE(audio.calls().empty());
 }

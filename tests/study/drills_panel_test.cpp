@@ -1,13 +1,9 @@
+#include "dictation_test_context.h"
 #include "drills_scripted_random.h"
 #include "study/drills/drill_controls.h"
 #include "study/drills/drill_panel.h"
-#include "study/lesson_records.h"
-#include "study/study_context.h"
-#include "support/fake_audio.h"
 #include "support/fake_movie_host.h"
-#include "support/fake_prompter.h"
 #include "support/qt_printers.h"
-#include "support/test_paths.h"
 
 #include <QCheckBox>
 #include <QEnterEvent>
@@ -27,12 +23,9 @@ using test::ScriptedRandom;
 
 // The fixture edition's first lesson (天 地 人, readings tiān dì rén) in a study area of a realistic
 // size, with one drill panel and the shared controls built as the main window builds them.
-class DrillPanelTest : public ::testing::Test {
+class DrillPanelTest : public ::testing::Test, protected test::StudyFixture<ScriptedRandom> {
 protected:
-    DrillPanelTest()
-        : paths(edition.root())
-        , records(paths)
-        , context{state, records, audio, prompter, random, paths} {
+    DrillPanelTest() {
         lesson = makeCurrentLesson(LessonPlace{0, 0, 0, QStringLiteral("一年级上册"),
                                                QStringLiteral("识字(一)"), QStringLiteral("天地人")},
                                    QStringLiteral("0"), QStringLiteral("rj"));
@@ -75,15 +68,7 @@ protected:
     }
     void click(QWidget* widget) { QTest::mouseClick(widget, Qt::LeftButton); }
 
-    test::EditionCopy edition;
-    PathResolver paths;
-    StudyRecords records;
-    RunState state;
     CurrentLesson lesson;
-    test::FakeAudio audio;
-    test::FakePrompter prompter;
-    ScriptedRandom random;
-    StudyContext context;
     bool voicePrompts = false;
 
     std::unique_ptr<QWidget> area;

@@ -1,7 +1,5 @@
 #include "support/fake_audio.h"
 
-#include "audio_engine/wav_writer.h"
-
 #include <algorithm>
 #include <cmath>
 
@@ -26,21 +24,10 @@ FakeAudio::Call& FakeAudio::record(const QString& op, AudioSlot slot) {
 bool FakeAudio::open(AudioSlot slot, const QString& path, bool play) {
     Slot& s = at(slot);
     s = Slot();
-    if (failingPaths.contains(path)) {
-        return false;
-    }
     s.loaded = true;
     s.path = path;
     s.state = play ? ChannelState::Playing : ChannelState::Stopped;
     return true;
-}
-
-void FakeAudio::finish(AudioSlot slot) {
-    Slot& s = at(slot);
-    if (s.loaded) {
-        s.state = ChannelState::Stopped;
-        s.position = soundBytes;
-    }
 }
 
 bool FakeAudio::playFile(AudioSlot slot, const QString& path) {
@@ -166,33 +153,6 @@ void FakeAudio::slideRate(AudioSlot slot, double target, int milliseconds) {
     if (at(slot).loaded) {
         at(slot).rate = target;
     }
-}
-
-void FakeRecorder::feed(const QByteArray& samples) {
-    if (recording_) {
-        samples_ += samples;
-    }
-}
-
-bool FakeRecorder::selectInput(int index) {
-    if (index < 0 || index >= names.size()) {
-        return false;
-    }
-    current_ = index;
-    return true;
-}
-
-bool FakeRecorder::start() {
-    if (!availableValue || !startSucceeds) {
-        return false;
-    }
-    samples_.clear();
-    recording_ = true;
-    return true;
-}
-
-QByteArray FakeRecorder::wavImage() const {
-    return pcmWavHeader(2, 44100, 16, static_cast<std::uint32_t>(samples_.size())) + samples_;
 }
 
 } // namespace qinghe::test

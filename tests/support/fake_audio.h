@@ -13,10 +13,8 @@
 namespace qinghe::test {
 
 // An AudioService for tests: plays nothing, records every command (not the queries) in order and
-// keeps a plausible
-// state per slot. Every sound "opens" unless its path is in failingPaths; a sound counts
-// bytesPerSecond bytes a second (default 16-bit stereo 44100 Hz) and lasts soundBytes bytes.
-// Tests move time on with setPosition() or finish().
+// keeps a plausible state per slot. Every sound opens, counts bytesPerSecond bytes a second (16-bit
+// stereo 44100 Hz) and lasts soundBytes bytes.
 //
 //     FakeAudio audio;
 //     window.clickWord(...);
@@ -43,14 +41,8 @@ public:
     // The path of the sound the slot holds (empty when none).
     QString lastPath(AudioSlot slot) const { return at(slot).path; }
 
-    // Paths that behave like missing files: play returns false and the slot holds no sound.
-    QStringList failingPaths;
-    std::int64_t bytesPerSecond = 176400;
-    std::int64_t soundBytes = 10 * 176400;
-
-    void setPosition(AudioSlot slot, std::int64_t bytes) { at(slot).position = bytes; }
-    // The sound played to its end: stopped, position at its length.
-    void finish(AudioSlot slot);
+    static constexpr std::int64_t bytesPerSecond = 176400;
+    static constexpr std::int64_t soundBytes = 10 * 176400;
 
     bool playFile(AudioSlot slot, const QString& path) override;
     bool loadFile(AudioSlot slot, const QString& path) override;
@@ -90,35 +82,6 @@ private:
 
     std::vector<Call> calls_;
     std::array<Slot, static_cast<std::size_t>(AudioSlot::Count) + 1> slots_{};
-};
-
-// An AudioRecorder for tests: "records" the bytes given to feed() while started.
-class FakeRecorder : public AudioRecorder {
-public:
-    bool availableValue = true;
-    QStringList names{QStringLiteral("麦克风")};
-    bool startSucceeds = true;
-
-    // Appends sample bytes as if the device had delivered them (only while recording).
-    void feed(const QByteArray& samples);
-
-    bool available() const override { return availableValue; }
-    QStringList inputNames() const override { return names; }
-    int currentInput() const override { return current_; }
-    bool selectInput(int index) override;
-    void setInputVolume(float volume) override { volume_ = volume; }
-    float inputVolume() const override { return volume_; }
-    bool start() override;
-    void stop() override { recording_ = false; }
-    bool isRecording() const override { return recording_; }
-    std::int64_t recordedBytes() const override { return samples_.size(); }
-    QByteArray wavImage() const override;
-
-private:
-    int current_ = 0;
-    float volume_ = 1.0f;
-    bool recording_ = false;
-    QByteArray samples_;
 };
 
 } // namespace qinghe::test

@@ -4,6 +4,7 @@
 #include "movie_check.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
+#include "support/wav_builder.h"
 
 #include <QDir>
 #include <QFile>
@@ -32,35 +33,6 @@ LintRun lint(const TestEdition& edition, const std::function<void(LintOptions&)>
     QmlMovieProbe movies(options.programDirectory);
     const LintResult result = lintEdition(options, &movies);
     return {result.report.lines(), result.report.exitCode(false), result.counts};
-}
-
-// A WAV image of `seconds` of silence, 16-bit mono at 44.1 kHz.
-QByteArray silentWav(double seconds) {
-    const quint32 dataSize = quint32(44100 * seconds) * 2;
-    QByteArray wav;
-    const auto u32 = [&wav](quint32 v) {
-        for (int i = 0; i < 4; ++i) {
-            wav += char((v >> (8 * i)) & 0xFF);
-        }
-    };
-    const auto u16 = [&wav](quint16 v) {
-        wav += char(v & 0xFF);
-        wav += char(v >> 8);
-    };
-    wav += "RIFF";
-    u32(36 + dataSize);
-    wav += "WAVEfmt ";
-    u32(16);
-    u16(1);
-    u16(1);
-    u32(44100);
-    u32(88200);
-    u16(2);
-    u16(16);
-    wav += "data";
-    u32(dataSize);
-    wav += QByteArray(int(dataSize), '\0');
-    return wav;
 }
 
 QString sound(const QString& text) {
@@ -313,7 +285,10 @@ std::vector<Fault> faults() {
              "not decode as MP3 or WAV")}},
         {"recording of silence",
          {},
-         [](const TestEdition& e) { e.put(sound(QStringLiteral("大人")), silentWav(1.0)); },
+         [](const TestEdition& e) {
+             e.put(sound(QStringLiteral("大人")),
+                   qinghe::test::wav16(1, 44100, std::vector<std::int16_t>(44100, 0)));
+         },
          {QStringLiteral(
              "Data/RJ/xml/hanzi1.xml:5: error: recording Data/RJ/sound/5aSn5Lq6.mp3 for ZuCi1 «大人» holds "
              "less than 0.1 s of sound")}},

@@ -1,10 +1,9 @@
+#include "movie_in_host.h"
 #include "output_tree.h"
 #include "pinyin/pinyin_lesson_movies.h"
 #include "pinyin/pinyin_lessons.h"
 #include "pinyin/pinyin_pictures.h"
 #include "pinyin/pinyin_spelling.h"
-#include "qml_movie/qml_movie_engine.h"
-#include "qml_movie/qml_movie_host.h"
 #include "speech_test_util.h"
 #include "support/image_colours.h"
 #include "support/qt_printers.h"
@@ -12,16 +11,10 @@
 
 #include <QColor>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QFileInfo>
-#include <QFont>
 #include <QImage>
 #include <QJsonArray>
-#include <QQmlEngine>
-#include <QQmlError>
-#include <QQmlProperty>
 #include <QQuickItem>
-#include <QQuickWidget>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
@@ -33,12 +26,6 @@
 
 namespace qinghe::edition {
 namespace {
-
-using Command = std::pair<QString, QString>;
-
-QString u8(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 // The window's list, typed here on its own with the two special letters spelled out.
 const QStringList kEntries = [] {
@@ -427,10 +414,14 @@ TEST(PinyinLessonsStage, RecordsTheLettersTonesAndWordsWhenAudioIsOn) {
 
 // ---- The movies in the program's own movie host ----
 
-class PinyinMovieTest : public ::testing::Test {
+// Every lesson movie written once for the suite, shown in 1100 x 600 over the window's colour.
+class PinyinMovieTest : public MovieInHostTest {
 protected:
+    PinyinMovieTest()
+        : MovieInHostTest(dir_->path()) {}
+
     static void SetUpTestSuite() {
-        QFont::insertSubstitutions(u8("楷体"), {u8("LXGW WenKai"), u8("AR PL UKai CN")});
+        MovieInHostTest::SetUpTestSuite();
         dir_ = new QTemporaryDir;
         const StageRun run = runPinyin(dir_->path(), pinyinLessons(), false);
         ASSERT_TRUE(run.ok) << run.report.join(u'\n').toStdString();
@@ -441,75 +432,18 @@ protected:
     }
 
     void SetUp() override {
-        engine_.start();
-        QObject::connect(engine_.qmlEngine(), &QQmlEngine::warnings, [this](const QList<QQmlError>& errors) {
-            for (const QQmlError& error : errors) {
-                warnings_ << error.toString();
-            }
-        });
-        QObject::connect(&host_, &MovieHost::fsCommand,
-                         [this](const QString& command, const QString& arguments) {
-                             commands_.append({command, arguments});
-                         });
+        MovieInHostTest::SetUp();
         host_.widget()->resize(1100, 600);
         host_.widget()->show();
         host_.setBackgroundColor(176553);
     }
-    void TearDown() override { EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(u'\n').toStdString(); }
 
-    void show(const QString& name) {
-        ASSERT_TRUE(host_.setMovie(dir_->path() + u8("/Data/Res/pinyin/") + name));
-        ASSERT_NE(host_.movieItem(), nullptr) << "blank: " << warnings_.join(u'\n').toStdString();
-        settle();
-    }
-    void settle() {
-        QTest::qWait(15);
-        host_.quickWidget()->grabFramebuffer();
-        QTest::qWait(5);
-    }
-    QQuickItem* find(const QString& name) const {
-        const std::function<QQuickItem*(QQuickItem*)> search = [&](QQuickItem* item) -> QQuickItem* {
-            if (item->objectName() == name) {
-                return item;
-            }
-            for (QQuickItem* child : item->childItems()) {
-                if (QQuickItem* found = search(child)) {
-                    return found;
-                }
-            }
-            return nullptr;
-        };
-        return search(host_.movieItem());
-    }
+    void show(const QString& name) { MovieInHostTest::show(u8("Data/Res/pinyin/") + name); }
     QString read(const QString& name, const char* property) const {
-        const QQuickItem* item = find(name);
-        return item ? QQmlProperty::read(item, QString::fromLatin1(property)).toString() : u8("<missing>");
-    }
-    void click(const QString& name) {
-        QQuickItem* target = find(name);
-        ASSERT_NE(target, nullptr) << name.toStdString();
-        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QTest::mouseClick(host_.quickWidget(), Qt::LeftButton, {}, centre.toPoint());
-        QTest::qWait(10);
-    }
-    QList<Command> takeCommands() {
-        QTest::qWait(10);
-        return std::exchange(commands_, {});
-    }
-    QImage grab() const { return host_.quickWidget()->grabFramebuffer(); }
-    static void keep(const QImage& image, const QString& name) {
-        const QString folder = qEnvironmentVariable("QINGHE_MOVIE_SHOTS");
-        if (!folder.isEmpty()) {
-            QDir().mkpath(folder);
-            image.save(folder + u'/' + name + u8(".png"));
-        }
+        return MovieInHostTest::read(item(name), property);
     }
 
     static QTemporaryDir* dir_;
-    QmlMovieEngine engine_{dir_->path()};
-    QmlMovieHost host_{engine_};
-    QList<Command> commands_;
-    QStringList warnings_;
 };
 QTemporaryDir* PinyinMovieTest::dir_ = nullptr;
 
@@ -588,7 +522,7 @@ TEST_F(PinyinMovieTest, TheLetterBouncesInAndSpeaksOnceAndStopHoldsIt) {
     QTest::qWait(2500);
     settle();
     EXPECT_EQ(takeCommands(), QList<Command>{}); // once only
-    EXPECT_EQ(QQmlProperty::read(host_.movieItem(), u8("t")).toDouble(), 1.0);
+    EXPECT_EQ(number("t"), 1.0);
     EXPECT_NE(arriving, grab());
 
     // Frame 0 starts the lesson over; stopped, it holds still and says nothing until played again.
@@ -596,7 +530,7 @@ TEST_F(PinyinMovieTest, TheLetterBouncesInAndSpeaksOnceAndStopHoldsIt) {
     host_.stop();
     QTest::qWait(1500);
     EXPECT_EQ(takeCommands(), QList<Command>{});
-    const double held = QQmlProperty::read(host_.movieItem(), u8("t")).toDouble();
+    const double held = number("t");
     EXPECT_LT(held, 0.1);
     host_.play();
     ASSERT_TRUE(QTest::qWaitFor([this] { return !commands_.isEmpty(); }, 3000));

@@ -5,6 +5,7 @@
 #include "speech_test_util.h"
 #include "stages.h"
 #include "support/qt_printers.h"
+#include "support/test_paths.h"
 
 #include <QDir>
 #include <QDirIterator>
@@ -20,18 +21,13 @@ namespace {
 using test::decodeFile;
 using test::rmsOf;
 
-QByteArray readAll(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Every file under a folder, relative path -> bytes.
 QMap<QString, QByteArray> filesUnder(const QString& root) {
     QMap<QString, QByteArray> files;
     QDirIterator it(root, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
     while (it.hasNext()) {
         const QString path = it.next();
-        files.insert(QDir(root).relativeFilePath(path), readAll(path));
+        files.insert(QDir(root).relativeFilePath(path), qinghe::test::readFile(path));
     }
     return files;
 }
@@ -63,7 +59,8 @@ struct TableLine {
 
 QList<TableLine> readTable(const QString& path) {
     QList<TableLine> lines;
-    for (const QString& line : QString::fromUtf8(readAll(path)).split(u'\n', Qt::SkipEmptyParts)) {
+    for (const QString& line :
+         QString::fromUtf8(qinghe::test::readFile(path)).split(u'\n', Qt::SkipEmptyParts)) {
         const QStringList f = line.split(u'\t');
         EXPECT_EQ(f.size(), 6) << line.toStdString();
         if (f.size() == 6) {
@@ -136,7 +133,7 @@ TEST_F(SpeechStage, ReadingRangesPlayExactlyTheirSegment) {
     for (const QString& stem : {QStringLiteral("010101"), QStringLiteral("010102")}) {
         SCOPED_TRACE(stem.toStdString());
         const QString mp3 = path(QStringLiteral("Data/RJ/lessonread/") + stem + QStringLiteral(".mp3"));
-        const QByteArray bytes = readAll(mp3);
+        const QByteArray bytes = qinghe::test::readFile(mp3);
         const QList<TableLine> table =
             readTable(path(QStringLiteral("Data/RJ/lessonread/") + stem + QStringLiteral(".txt")));
         const Lesson& lesson = edition_->books[0].units[0].lessons[stem == QStringLiteral("010101") ? 0 : 1];
@@ -215,7 +212,7 @@ TEST_F(SpeechStage, ASecondRunMakesNothingAndAChangedTextIsMadeAgain) {
     QFile::remove(path(word));
     const StageRun fourth = runStage(&runSpeechStage, changed, dir_->path(), 2);
     EXPECT_TRUE(fourth.report.first().startsWith(QStringLiteral("speech: 1 made (sound 1), 18 up to date")));
-    EXPECT_EQ(readAll(path(word)), after.value(word));
+    EXPECT_EQ(qinghe::test::readFile(path(word)), after.value(word));
 }
 
 TEST_F(SpeechStage, OneWorkerMakesTheSameBytesAsTwo) {
@@ -289,7 +286,7 @@ TEST(SpeechInterfaceSounds, PromptsAndTonesAreMade) {
     const QString folder = dir.path() + QStringLiteral("/Data/sndsoft/");
 
     // right.wav is a WAV file the program's reader takes: mono 44.1 kHz, about 0.4 s.
-    const QByteArray wav = readAll(folder + QStringLiteral("right.wav"));
+    const QByteArray wav = qinghe::test::readFile(folder + QStringLiteral("right.wav"));
     const auto info = readWavInfo(wav.constData(), std::size_t(wav.size()));
     ASSERT_TRUE(info);
     EXPECT_EQ(info->channels, 1);

@@ -1,23 +1,17 @@
-#include "qml_movie/qml_movie_engine.h"
-#include "qml_movie/qml_movie_host.h"
+#include "movie_in_host.h"
 #include "strokes/stroke_data.h"
 #include "strokes/stroke_movie.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
 
-#include <QDir>
-#include <QElapsedTimer>
 #include <QImage>
-#include <QQmlProperty>
 #include <QQuickItem>
-#include <QQuickWidget>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 
 #include <gtest/gtest.h>
 
-#include <functional>
+#include <algorithm>
 
 namespace qinghe::edition {
 namespace {
@@ -28,20 +22,20 @@ bool isInk(QRgb pixel) {
 
 // 山 written by the generator into a program folder and shown in the program's own movie host, in
 // a host that is wider than high so any distortion or misplacement shows in the pixels.
-class StrokeMovieInHost : public ::testing::Test {
+class StrokeMovieInHost : public MovieInHostTest {
 protected:
     void SetUp() override {
         const StrokeDataRead read =
             parseStrokeData(test::readFile(test::dataDir() + QStringLiteral("/strokes/山.json")));
         ASSERT_TRUE(read.character) << read.error.toStdString();
         strokes_ = read.character->strokes;
-        test::writeFile(dir_.path() + QStringLiteral("/Data/RJ/hzbs/山.swf"),
+        test::writeFile(folder_ + QStringLiteral("/Data/RJ/hzbs/山.swf"),
                         strokeMovie(QStringLiteral("山"), *read.character));
-        engine_.start();
+        MovieInHostTest::SetUp();
         host_.widget()->resize(kWidth, kHeight);
         host_.widget()->show();
         // As the study card does it: the program's path, the caption variable, frame 0 and play.
-        ASSERT_TRUE(host_.setMovie(dir_.path() + QStringLiteral("/DATA\\RJ\\hzbs\\山.swf")));
+        ASSERT_TRUE(host_.setMovie(folder_ + QStringLiteral("/DATA\\RJ\\hzbs\\山.swf")));
         host_.setVariable(QStringLiteral("str_banquan"), QStringLiteral("\u3000"));
         host_.gotoFrame(0);
         host_.play();
@@ -49,9 +43,6 @@ protected:
         ASSERT_NE(item_, nullptr) << "the host stayed blank";
     }
 
-    double number(const char* name) const {
-        return QQmlProperty::read(item_, QString::fromLatin1(name)).toDouble();
-    }
     int done() const { return int(number("done")); }
 
     // Pixels sorted by what the stroke outlines say about them: well inside the strokes `inside` and
@@ -125,9 +116,6 @@ protected:
 
     static constexpr int kWidth = 300;
     static constexpr int kHeight = 260;
-    QTemporaryDir dir_;
-    QmlMovieEngine engine_{dir_.path()};
-    QmlMovieHost host_{engine_};
     QQuickItem* item_ = nullptr;
     QList<StrokeShape> strokes_;
 };
@@ -142,7 +130,7 @@ TEST_F(StrokeMovieInHost, WritesStrokeByStrokeAndEndsFilled) {
     host_.stop();
     const double share = number("share");
     ASSERT_LT(share, 0.8) << "the machine was too slow to catch the brush";
-    const QImage middle = host_.quickWidget()->grabFramebuffer();
+    const QImage middle = grab();
     ASSERT_EQ(middle.size(), QSize(kWidth, kHeight));
     const Tally first = tally(middle, {0}, {});
     EXPECT_GT(first.inside, 200);
@@ -165,7 +153,7 @@ TEST_F(StrokeMovieInHost, WritesStrokeByStrokeAndEndsFilled) {
     ASSERT_TRUE(QTest::qWaitFor([&] { return !host_.isPlaying(); }, int(total) + 5000));
     EXPECT_EQ(number("clock"), total);
     EXPECT_EQ(done(), 3);
-    const QImage end = host_.quickWidget()->grabFramebuffer();
+    const QImage end = grab();
     const Tally all = tally(end, {0, 1, 2}, {});
     EXPECT_GT(all.inside, 800);
     EXPECT_GT(all.outside, 30000);
@@ -179,7 +167,7 @@ TEST_F(StrokeMovieInHost, WritesStrokeByStrokeAndEndsFilled) {
     EXPECT_EQ(done(), 0);
     EXPECT_LT(number("clock"), total);
     ASSERT_TRUE(QTest::qWaitFor([&] { return number("clock") > 0; }, 2000));
-    const Tally restarted = tally(host_.quickWidget()->grabFramebuffer(), {0, 1, 2}, {});
+    const Tally restarted = tally(grab(), {0, 1, 2}, {});
     EXPECT_LT(restarted.inkInside, all.inkInside);
 }
 
@@ -187,7 +175,7 @@ TEST_F(StrokeMovieInHost, FrameNShowsTheFirstNStrokes) {
     host_.stop();
     host_.gotoFrame(2);
     EXPECT_EQ(done(), 2);
-    const QImage frame = host_.quickWidget()->grabFramebuffer();
+    const QImage frame = grab();
     const Tally written = tally(frame, {0, 1}, {});
     EXPECT_GE(written.inkInside, written.inside * 98 / 100);
     const Tally waiting = tally(frame, {2}, {0, 1});

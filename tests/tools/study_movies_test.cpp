@@ -1,27 +1,21 @@
+#include "movie_in_host.h"
 #include "movies/study_movies.h"
 #include "output_tree.h"
-#include "qml_movie/qml_movie_engine.h"
 #include "qml_movie/qml_movie_host.h"
 #include "strokes/stroke_data.h"
 #include "strokes/stroke_movie.h"
+#include "study/browser/stroke_box.h"
 #include "support/image_colours.h"
 #include "support/qt_printers.h"
 #include "support/test_paths.h"
 
-#include <QDir>
 #include <QElapsedTimer>
-#include <QFont>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QQmlEngine>
-#include <QQmlError>
-#include <QQmlProperty>
 #include <QQuickItem>
-#include <QQuickWidget>
 #include <QRegularExpression>
-#include <QSet>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
@@ -29,18 +23,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <functional>
 #include <map>
 #include <utility>
 
 namespace qinghe::edition {
 namespace {
-
-using Command = std::pair<QString, QString>;
-
-QString u8(const char* text) {
-    return QString::fromUtf8(text);
-}
 
 // One segment of the lesson text as the program hands it over.
 QJsonObject segment(const char* zh, const char* py, qint64 start, qint64 end) {
@@ -54,131 +41,24 @@ QString json(const QJsonArray& array) {
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Compact));
 }
 
-// The movies written by the generator into a program folder of their own and shown in the program's
-// own movie host, as the program shows them.
-class StudyMovieTest : public ::testing::Test {
+// The movies written by the generator into a program folder of their own.
+class StudyMovieTest : public MovieInHostTest {
 protected:
-    static void SetUpTestSuite() {
-        // As the program does at start-up: the movies ask for 楷体.
-        QFont::insertSubstitutions(QStringLiteral("楷体"),
-                                   {QStringLiteral("LXGW WenKai"), QStringLiteral("AR PL UKai CN")});
-    }
-
     void SetUp() override {
-        ASSERT_TRUE(dir_.isValid());
-        OutputTree out(dir_.path());
+        OutputTree out(folder_);
         QStringList report;
         ASSERT_TRUE(writeStudyMovies(studyMovieSourceDirectory(), out, report))
             << report.join(u'\n').toStdString();
-        engine_.start();
-        QObject::connect(engine_.qmlEngine(), &QQmlEngine::warnings, [this](const QList<QQmlError>& errors) {
-            for (const QQmlError& error : errors) {
-                warnings_ << error.toString();
-            }
-        });
-        QObject::connect(&host_, &MovieHost::fsCommand,
-                         [this](const QString& command, const QString& arguments) {
-                             commands_.append({command, arguments});
-                         });
+        MovieInHostTest::SetUp();
     }
-
-    void TearDown() override { EXPECT_TRUE(warnings_.isEmpty()) << warnings_.join(u'\n').toStdString(); }
 
     void show(const char* relative, QSize size) {
         host_.widget()->resize(size);
         host_.widget()->show();
-        ASSERT_TRUE(host_.setMovie(dir_.path() + u'/' + QString::fromLatin1(relative)));
-        ASSERT_NE(host_.movieItem(), nullptr)
-            << "the host stayed blank: " << warnings_.join(u'\n').toStdString();
-        settle();
-    }
-
-    // Lets bindings, positioners and a frame run.
-    void settle() {
-        QTest::qWait(20);
-        if (host_.quickWidget() != nullptr) {
-            host_.quickWidget()->grabFramebuffer();
-        }
-        QTest::qWait(10);
+        MovieInHostTest::show(QString::fromLatin1(relative));
     }
 
     void set(const char* name, const QString& value) { host_.setVariable(QString::fromLatin1(name), value); }
-
-    static void collect(QQuickItem* item, const std::function<bool(QQuickItem*)>& wanted,
-                        QList<QQuickItem*>& out) {
-        if (wanted(item)) {
-            out.append(item);
-        }
-        for (QQuickItem* child : item->childItems()) {
-            collect(child, wanted, out);
-        }
-    }
-    // Items of the visual tree by object name: only shown ones, unless `all`.
-    QList<QQuickItem*> items(const QRegularExpression& name, bool all = false) const {
-        QList<QQuickItem*> out;
-        collect(
-            host_.movieItem(),
-            [&](QQuickItem* item) {
-                return (all || item->isVisible()) && name.match(item->objectName()).hasMatch();
-            },
-            out);
-        return out;
-    }
-    // The shown item of that name, or else the first hidden one.
-    QQuickItem* item(const char* name) const {
-        const QRegularExpression pattern(QRegularExpression::anchoredPattern(QString::fromLatin1(name)));
-        QList<QQuickItem*> found = items(pattern);
-        if (found.isEmpty()) {
-            found = items(pattern, true);
-        }
-        return found.isEmpty() ? nullptr : found.first();
-    }
-    // Whether an item of that name is shown (the welcome and the lesson have parts of the same name).
-    bool shown(const char* name) const {
-        return !items(QRegularExpression(QRegularExpression::anchoredPattern(QString::fromLatin1(name))))
-                    .isEmpty();
-    }
-    static QString read(const QObject* object, const char* property) {
-        return object ? QQmlProperty::read(object, QString::fromLatin1(property)).toString()
-                      : QStringLiteral("<missing>");
-    }
-    QString text(const char* name) const { return read(item(name), "text"); }
-    double number(const char* property) const {
-        return QQmlProperty::read(host_.movieItem(), QString::fromLatin1(property)).toDouble();
-    }
-
-    void click(QQuickItem* target) {
-        ASSERT_NE(target, nullptr);
-        ASSERT_TRUE(target->isVisible()) << target->objectName().toStdString();
-        const QPointF centre = target->mapToScene(QPointF(target->width() / 2, target->height() / 2));
-        QTest::mouseClick(host_.quickWidget(), Qt::LeftButton, {}, centre.toPoint());
-        settle();
-    }
-    void click(const char* name) {
-        QQuickItem* target = item(name);
-        ASSERT_NE(target, nullptr) << name;
-        click(target);
-    }
-    QList<Command> takeCommands() {
-        QTest::qWait(10);
-        return std::exchange(commands_, {});
-    }
-
-    QImage grab() const { return host_.quickWidget()->grabFramebuffer(); }
-    // Screenshots for people to look at, when QINGHE_MOVIE_SHOTS names a folder.
-    static void keep(const QImage& image, const char* name) {
-        const QString folder = qEnvironmentVariable("QINGHE_MOVIE_SHOTS");
-        if (!folder.isEmpty()) {
-            QDir().mkpath(folder);
-            image.save(folder + u'/' + QString::fromLatin1(name) + QStringLiteral(".png"));
-        }
-    }
-
-    QTemporaryDir dir_;
-    QmlMovieEngine engine_{dir_.path()};
-    QmlMovieHost host_{engine_};
-    QList<Command> commands_;
-    QStringList warnings_;
 };
 
 // ---- The generator stage ----
@@ -233,14 +113,6 @@ TEST(StudyMoviesStage, InstallsEachSourceUnderItsNameWithAHeaderAndOnlyOnce) {
     EXPECT_FALSE(writeStudyMovies(sources.path(), again, report));
     ASSERT_EQ(report.size(), 1);
     EXPECT_TRUE(report.first().contains(QStringLiteral("laba.qml"))) << report.first().toStdString();
-}
-
-TEST(StudyMoviesStage, TheRealSourcesAreInstalled) {
-    for (const StudyMovie& movie : studyMovies()) {
-        const QByteArray source = test::readFile(studyMovieSourceDirectory() + u'/' + movie.source);
-        ASSERT_FALSE(source.isEmpty()) << movie.source.toStdString();
-        EXPECT_TRUE(source.contains("import QtQuick")) << movie.source.toStdString();
-    }
 }
 
 // ---- The lesson movie ----
@@ -629,7 +501,7 @@ protected:
         set("txt_zuci2", u8(word2));
         set("txt_zuci3", u8(word3));
         set("txt_juzi", u8(sentence));
-        set("str_path", QStringLiteral("file:///") + dir_.path() + QStringLiteral("/Data/RJ/"));
+        set("str_path", QStringLiteral("file:///") + folder_ + QStringLiteral("/Data/RJ/"));
         host_.callFrame(QStringLiteral("_root"), 0);
         settle();
     }
@@ -649,7 +521,7 @@ TEST_F(CharacterCard, ShowsTheCharacterItsWordsAndSentence) {
     EXPECT_EQ(text("wordText3"), u8("好看"));
     EXPECT_EQ(text("sentence"), u8("我们都是好朋友。"));
     EXPECT_EQ(read(host_.movieItem(), "editionFolder"),
-              QStringLiteral("file:///") + dir_.path() + QStringLiteral("/Data/RJ/"));
+              QStringLiteral("file:///") + folder_ + QStringLiteral("/Data/RJ/"));
     QTest::qWait(700); // the character has popped in
     keep(grab(), "character-card");
 
@@ -715,21 +587,11 @@ TEST_F(CharacterCard, LeavesTheStrokeBoxToTheStrokeMovie) {
     }
 }
 
-// Where the program lays the stroke-order movie over a card host of W x H: the design box at
-// (29, top) of width x height units, the 576 x 304 stage fitted and centred, in integer steps.
-QRect strokeBox(int w, int h, int top, int width, int height) {
-    if (w * 304 <= h * 576) {
-        return QRect(w * 29 / 576, (h - w * 304 / 576) / 2 + w * top / 576, w * width / 576,
-                     w * height / 576);
-    }
-    return QRect((w - h * 576 / 304) / 2 + h * 29 / 304, h * top / 304, h * width / 304, h * height / 304);
-}
-
 TEST_F(CharacterCard, TheStrokeMovieLiesInsideTheCardsFrame) {
     const StrokeDataRead data =
         parseStrokeData(test::readFile(test::dataDir() + QStringLiteral("/strokes/山.json")));
     ASSERT_TRUE(data.character) << data.error.toStdString();
-    test::writeFile(dir_.path() + QStringLiteral("/Data/RJ/hzbs/山.swf"),
+    test::writeFile(folder_ + QStringLiteral("/Data/RJ/hzbs/山.swf"),
                     strokeMovie(QStringLiteral("山"), *data.character));
     showCharacter("2", "山", "shān", "① shān", "大山", "山水", "", "山上有很多树。");
 
@@ -742,9 +604,9 @@ TEST_F(CharacterCard, TheStrokeMovieLiesInsideTheCardsFrame) {
         ASSERT_NE(frame, nullptr);
         const QRectF frameRect(frame->mapToScene(QPointF(0, 0)),
                                frame->mapToScene(QPointF(frame->width(), frame->height())));
-        // Both placements: when the card is first shown and after the window is resized.
-        EXPECT_TRUE(frameRect.contains(QRectF(strokeBox(size.width(), size.height(), 73, 200, 199))));
-        box = strokeBox(size.width(), size.height(), 69, 195, 195);
+        // Both of the program's placements: when the card is first shown and after a resize.
+        EXPECT_TRUE(frameRect.contains(QRectF(strokeBox(size.width(), size.height(), kStrokeBoxOnShow))));
+        box = strokeBox(size.width(), size.height(), kStrokeBoxOnLayout);
         EXPECT_TRUE(frameRect.contains(QRectF(box)));
     }
 
@@ -753,7 +615,7 @@ TEST_F(CharacterCard, TheStrokeMovieLiesInsideTheCardsFrame) {
     strokes.widget()->setGeometry(box);
     strokes.widget()->show();
     strokes.widget()->raise();
-    ASSERT_TRUE(strokes.setMovie(dir_.path() + QStringLiteral("/Data/RJ/hzbs/山.swf")));
+    ASSERT_TRUE(strokes.setMovie(folder_ + QStringLiteral("/Data/RJ/hzbs/山.swf")));
     strokes.setVariable(QStringLiteral("str_banquan"), QStringLiteral("\u3000"));
     strokes.gotoFrame(0);
     strokes.play();

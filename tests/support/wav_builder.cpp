@@ -1,4 +1,4 @@
-#include "wav_builder.h"
+#include "support/wav_builder.h"
 
 #include <QtEndian>
 
