@@ -6,6 +6,7 @@
 #include <QPainterPath>
 #include <QPixmap>
 
+#include <algorithm>
 #include <cmath>
 
 namespace qinghe {
@@ -35,7 +36,7 @@ void glyph(QPainter& p, const QRectF& box, const QString& text, const QColor& co
     const QFont font = QGuiApplication::font();
     QPainterPath outline;
     outline.addText(0, 0, font, text);
-    const qreal scale = pixelSize / qreal(QFontInfo(font).pixelSize());
+    const qreal scale = pixelSize / qreal(std::max(1, QFontInfo(font).pixelSize()));
     outline = QTransform::fromScale(scale, scale).map(outline);
     const QRectF ink = outline.boundingRect();
     outline.translate(box.center() - ink.center());
