@@ -30,6 +30,11 @@ protected:
         QByteArray ini = readFile(fixtureEdition() + QStringLiteral("Data/systxt/Set.ini"));
         writeFile(edition.path(QStringLiteral("Data/systxt/Set.ini")), ini + extra);
     }
+    // The fixture's settings with one text replaced, e.g. ("GBegin=0", "GBegin=5") for one book.
+    void changeSettings(const QByteArray& from, const QByteArray& to) {
+        QByteArray ini = readFile(fixtureEdition() + QStringLiteral("Data/systxt/Set.ini"));
+        writeFile(edition.path(QStringLiteral("Data/systxt/Set.ini")), ini.replace(from, to));
+    }
 
     MainWindow& make() {
         window.reset();

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QToolButton>
 
@@ -222,11 +223,12 @@ TEST_F(MainWindowModes, FontSizeStartGradeAndVoicePrompts) {
     EXPECT_EQ(audio.lastPath(AudioSlot::Voice), edition.path(QStringLiteral("Data/sndsoft/wnnx.mp3")));
 }
 
-TEST_F(MainWindowModes, TestPaperMenuByBookMode) {
+TEST_F(MainWindowModes, TestPaperAndUnitMenusByBookMode) {
     for (const char* paper :
          {"book1/第一单元测试.xml", "book1/期末测试.xml", "book2/期中测试.xml", "book5/第五单元.xml"}) {
         test::writeFile(edition.path(QStringLiteral("Data/RJ/ceshi/") + QString::fromUtf8(paper)), "<x/>");
     }
+    companions.offer(CompanionWindows::Activity::UnitCard);
     MainWindow& w = started();
     w.buildTestPaperMenu();
     QStringList first;
@@ -236,12 +238,16 @@ TEST_F(MainWindowModes, TestPaperMenuByBookMode) {
     EXPECT_EQ(first, (QStringList{QStringLiteral("期末测试"), QStringLiteral("第一单元测试")}));
     EXPECT_EQ(w.toolBar().testPaperBookMenu(2)->actions().size(), 1);
     EXPECT_FALSE(w.toolBar().testPaperBookMenu(2)->actions()[0]->icon().isNull());
+    w.toolBar().unitCardMenu(3)->actions()[1]->trigger();
+    EXPECT_EQ(companions.calls.last(), QStringLiteral("showUnitCard(3, 2, 　　　第二单元基础知识点归纳)"));
 
-    // One-book installation: the papers stand in the menu itself.
-    QByteArray ini = test::readFile(edition.path(QStringLiteral("Data/systxt/Set.ini")));
-    ini.replace("GBegin=0", "GBegin=5");
-    test::writeFile(edition.path(QStringLiteral("Data/systxt/Set.ini")), ini);
+    // One-book installation: the book's first unit is selected, no lesson yet; the papers stand in the
+    // menu itself, and the first book menu of unit items stands for the installed book.
+    changeSettings("GBegin=0", "GBegin=5");
     MainWindow& single = started();
+    EXPECT_EQ(nodePath(single.lessonTree()->currentItem()), (NodePath{0, 0, 0}));
+    EXPECT_FALSE(single.runState().lesson.has_value());
+    EXPECT_EQ(single.statusPanel(2)->text(), QStringLiteral("请选择相应的课文，进行每课内容的学习或练习！"));
     single.buildTestPaperMenu();
     const QList<QAction*> items = single.toolBar().testPaperMenu()->actions();
     ASSERT_EQ(items.size(), 1);
@@ -250,19 +256,6 @@ TEST_F(MainWindowModes, TestPaperMenuByBookMode) {
     EXPECT_FALSE(single.toolBar().startGradeMenu()->menuAction()->isVisible());
     EXPECT_TRUE(single.toolBar().unitCardMenu(5)->menuAction()->isVisible());
     EXPECT_FALSE(single.toolBar().unitCardMenu(1)->menuAction()->isVisible());
-}
-
-TEST_F(MainWindowModes, UnitItemsOpenTheirBooksCard) {
-    companions.offer(CompanionWindows::Activity::UnitCard);
-    MainWindow& w = started();
-    w.toolBar().unitCardMenu(3)->actions()[1]->trigger();
-    EXPECT_EQ(companions.calls.last(), QStringLiteral("showUnitCard(3, 2, 　　　第二单元基础知识点归纳)"));
-
-    // One-book installation: the first book menu stands for the installed book.
-    QByteArray ini = test::readFile(edition.path(QStringLiteral("Data/systxt/Set.ini")));
-    ini.replace("GBegin=0", "GBegin=5");
-    test::writeFile(edition.path(QStringLiteral("Data/systxt/Set.ini")), ini);
-    MainWindow& single = started();
     single.toolBar().unitCardMenu(1)->actions()[0]->trigger();
     EXPECT_EQ(companions.calls.last(), QStringLiteral("showUnitCard(5, 1, 　　　第一单元基础知识点归纳)"));
 }

@@ -92,7 +92,6 @@ protected:
 
 TEST_F(CardWindowTest, LessonCardShowsTheCurrentLessonsRecord) {
     LessonCardWindow card(state, paths, &mainWindow);
-    EXPECT_EQ(card.objectName(), QStringLiteral("Tfrm_LessonInfo"));
     EXPECT_EQ(card.windowTitle(), QStringLiteral("本课要点"));
     EXPECT_TRUE(card.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(card.isWindow());
@@ -144,7 +143,6 @@ TEST_F(CardWindowTest, LessonCardShowsTheCurrentLessonsRecord) {
 
 TEST_F(CardWindowTest, UnitCardShowsTheHandedOverUnit) {
     UnitCardWindow card(state, paths, &mainWindow);
-    EXPECT_EQ(card.objectName(), QStringLiteral("Tfrm_UnitInfo"));
     EXPECT_EQ(card.windowTitle(), QStringLiteral("单元基础知识点归纳"));
     EXPECT_TRUE(card.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     const QRect s = screen();
@@ -171,25 +169,12 @@ TEST_F(CardWindowTest, UnitCardShowsTheHandedOverUnit) {
 }
 
 TEST_F(CardWindowTest, HostileDocumentsLeaveTheCardEmptyAndHugeTextsAreShown) {
+    // Every kind of damage is read in the key-point record tests; here, that the card stays up.
     LessonCardWindow card(state, paths, &mainWindow);
-    struct Case {
-        const char* name;
-        QByteArray bytes;
-    };
-    const QByteArray good = records({{"lesson105", kLessonNote}});
-    const Case cases[] = {
-        {"truncated", good.left(good.size() / 2)},
-        {"not XML", QByteArray("PK\x03\x04\x00\x00garbage", 14)},
-        {"garbage Base64", "<book><lesson105 LessonInfo=\"@@@@不是\"/></book>"},
-        {"UTF-16 without BOM",
-         QByteArray(reinterpret_cast<const char*>(kLessonNote.utf16()), kLessonNote.size() * 2)},
-    };
-    for (const Case& c : cases) {
-        write(QStringLiteral("Data/RJ/xml/book3.xml"), c.bytes);
-        card.showForCurrentLesson();
-        EXPECT_EQ(card.text(), QString()) << c.name;
-        EXPECT_TRUE(card.isVisible()) << c.name;
-    }
+    write(QStringLiteral("Data/RJ/xml/book3.xml"), QByteArray("PK\x03\x04\x00\x00garbage", 14));
+    card.showForCurrentLesson();
+    EXPECT_EQ(card.text(), QString());
+    EXPECT_TRUE(card.isVisible());
 
     // A megabyte of text, in many lines or in one: shown whole, and the window still paints and scrolls.
     QString lines;

@@ -80,6 +80,8 @@ TEST(KeyPointRecords, TakesTheFirstRecordWhoseNameIsExactlyTheKey) {
         {"not XML at all", QByteArray("\x00\x01\x02\xff\xfe garbage", 13), QStringLiteral("lesson101"),
          QString()},
         {"empty file", QByteArray(), QStringLiteral("lesson101"), QString()},
+        {"UTF-16 without BOM", QByteArray(reinterpret_cast<const char*>(note.utf16()), note.size() * 2),
+         QStringLiteral("lesson101"), QString()},
         {"GBK document",
          encodeText(QStringLiteral(
                         "<?xml version=\"1.0\" encoding=\"GBK\"?><书><!-- 要点 --><lesson101 LessonInfo=\"") +
@@ -97,16 +99,11 @@ TEST(KeyPointRecords, TakesTheFirstRecordWhoseNameIsExactlyTheKey) {
     }
 }
 
-TEST(KeyPointRecords, ReadsFilesAndSurvivesHugeOrMissingOnes) {
+// A megabyte of text is read from a file in the card window tests.
+TEST(KeyPointRecords, ReadsFilesAndSurvivesMissingOnes) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("book1.xml"));
-    // A megabyte of text, many lines, decodes whole.
-    QString huge;
-    while (huge.size() < 1024 * 1024) {
-        huge += QStringLiteral("第%1行：认真读课文，说一说小蝌蚪是怎样找到妈妈的。\n").arg(huge.size());
-    }
-    test::writeFile(path, document({{"lesson101", QStringLiteral("短")}, {"lesson102", huge}}));
-    EXPECT_EQ(keyPointTextFromFile(path, QStringLiteral("lesson102")), huge);
+    test::writeFile(path, document({{"lesson101", QStringLiteral("短")}}));
     EXPECT_EQ(keyPointTextFromFile(path, QStringLiteral("lesson101")), QStringLiteral("短"));
     EXPECT_EQ(keyPointTextFromFile(dir.filePath(QStringLiteral("book9.xml")), QStringLiteral("lesson101")),
               QString());

@@ -24,19 +24,6 @@ LessonLists lessonLists() {
     return lists;
 }
 
-TEST(DictationSession, EachKindReadsItsListPair) {
-    const LessonLists lists = lessonLists();
-    const DictationLists all = dictationLists(DictationKind::AllCharacters, lists);
-    EXPECT_EQ(all.shown, lists.chars);
-    EXPECT_EQ(all.recordings, lists.pinyins);
-    const DictationLists must = dictationLists(DictationKind::MustMaster, lists);
-    EXPECT_EQ(must.shown, lists.mustChars);
-    EXPECT_EQ(must.recordings, lists.mustPinyins);
-    const DictationLists words = dictationLists(DictationKind::Words, lists);
-    EXPECT_EQ(words.shown, lists.words);
-    EXPECT_EQ(words.recordings, lists.words);
-}
-
 TEST(DictationSession, StepsReadEveryEntryThenFinishOnTheNextStep) {
     DictationSession session;
     session.start(DictationKind::AllCharacters, lessonLists(), kTitle);

@@ -265,6 +265,7 @@ TEST_F(TableWindowTest, QuickMemoriseStepsShowsAndSpeaks) {
     // Reading without sound: clicks stay silent.
     memorise->showBox()->setCurrentIndex(4);
     EXPECT_EQ(memorise->readingLabel()->text(), QStringLiteral("mù"));
+    EXPECT_EQ(memorise->readingLabel()->height(), middle - 10);
     EXPECT_FALSE(memorise->speaks());
     QTest::mouseClick(memorise->readingLabel(), Qt::LeftButton);
     EXPECT_EQ(playedOn(AudioSlot::Voice).size(), 2);

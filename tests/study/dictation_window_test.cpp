@@ -166,6 +166,8 @@ TEST_F(DictationWindowTest, ManualPaceWaitsForTheLoudspeaker) {
     ASSERT_EQ(prompter.prompts.size(), 1);
     EXPECT_EQ(prompter.prompts[0].text, dictationFinishedPrompt(DictationKind::MustMaster).text);
     EXPECT_TRUE(list->isVisible());
+    EXPECT_EQ(list->grid()->item(0, 1)->text(), QStringLiteral("地"));
+    EXPECT_EQ(list->grid()->item(0, 2), nullptr); // 人 is read, not written
 
     // A pace chosen while a dictation waits on the list: the pace tick stops the pace, reads nothing.
     panel->paceBox()->setCurrentIndex(0);

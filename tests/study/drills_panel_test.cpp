@@ -79,13 +79,9 @@ protected:
 
 TEST_F(DrillPanelTest, ListenForCharacterWalksTheLessonThroughTheRealButtons) {
     DrillPanel& p = make(Drill::SoundToCharacter);
-    EXPECT_EQ(p.objectName(), QStringLiteral("pnl_tyrz"));
-    EXPECT_EQ(movie->objectName(), QStringLiteral("flash_right1"));
     EXPECT_EQ(movie->widget()->parentWidget(), &p);
-    EXPECT_EQ(&p.feedbackMovie(), movie);
     EXPECT_EQ(p.nextQuestionTimer().interval(), 1200);
     ASSERT_NE(p.replayButton(), nullptr);
-    EXPECT_EQ(p.replayButton()->objectName(), QStringLiteral("btn_tyrz_read"));
     EXPECT_EQ(p.replayButton()->toolTip(), QStringLiteral("点击我，可以再读一次"));
 
     movie->widget()->show(); // left showing by an earlier drill
@@ -97,7 +93,6 @@ TEST_F(DrillPanelTest, ListenForCharacterWalksTheLessonThroughTheRealButtons) {
     EXPECT_EQ(controls->progressBar()->maximum(), 3);
     EXPECT_EQ(controls->progressBar()->value(), 1);
     EXPECT_EQ(captions(), (QStringList{QStringLiteral("地"), QStringLiteral("天")}));
-    EXPECT_EQ(p.choiceButton(1)->objectName(), QStringLiteral("btn_tyrz1"));
     EXPECT_EQ(p.choiceButton(2)->accessibleName(), QStringLiteral("天"));
     // Two buttons 50 pixels either side of the centre line, the replay button 50 above them.
     const QRect first = p.choiceButton(1)->geometry();
@@ -200,13 +195,11 @@ TEST_F(DrillPanelTest, StartingAgainAfterTheLastQuestion) {
 
 TEST_F(DrillPanelTest, LookAtCharacterShowsReadingsAndSlidesTheCharacterIn) {
     DrillPanel& p = make(Drill::CharacterToPinyin);
-    EXPECT_EQ(movie->objectName(), QStringLiteral("flash_right3"));
     EXPECT_EQ(p.replayButton(), nullptr);
     random.script = {1};
     p.start();
     QLabel* label = p.questionLabel();
     ASSERT_NE(label, nullptr);
-    EXPECT_EQ(label->objectName(), QStringLiteral("lbl_kzry_zi"));
     EXPECT_EQ(label->text(), QStringLiteral("天"));
     EXPECT_EQ(label->geometry(), QRect(0, -407, 1100, 407));
     EXPECT_TRUE(p.slideTimer().isActive());
@@ -248,23 +241,18 @@ TEST_F(DrillPanelTest, LookAtPinyinAndListenForPinyinHoldTheReading) {
         DrillPanel& p = make(Drill::PinyinToCharacter);
         random.script = {0}; // the first pick is the right one; button 2 takes the last entry
         p.start();
-        EXPECT_EQ(p.questionLabel()->objectName(), QStringLiteral("lbl_kyrz_pinyin"));
         EXPECT_EQ(p.questionLabel()->text(), QStringLiteral("tiān"));
         EXPECT_EQ(p.questionLabel()->height(), 8 * 640 / 11);
         EXPECT_EQ(captions(), (QStringList{QStringLiteral("天"), QStringLiteral("人")}));
-        EXPECT_EQ(movie->objectName(), QStringLiteral("flash_right2"));
     }
     {
         DrillPanel& p = make(Drill::SoundToPinyin);
         random.script = {2};
         p.start();
-        EXPECT_EQ(p.questionLabel()->objectName(), QStringLiteral("lbl_tyby_pinyin"));
         EXPECT_TRUE(p.questionLabel()->isHidden());
         EXPECT_EQ(p.questionLabel()->text(), QStringLiteral("tiān"));
         EXPECT_FALSE(p.slideTimer().isActive());
         EXPECT_EQ(captions(), (QStringList{QStringLiteral("rén"), QStringLiteral("tiān")}));
-        EXPECT_EQ(p.replayButton()->objectName(), QStringLiteral("btn_tyby_read"));
-        EXPECT_EQ(movie->objectName(), QStringLiteral("flash_right4"));
         EXPECT_EQ(audio.lastPath(AudioSlot::Voice), sound("Data/RJ/sound/dGnEgW4=.mp3"));
         click(p.choiceButton(2));
         EXPECT_EQ(audio.lastPath(AudioSlot::Voice), interfaceSound("right.wav"));
@@ -273,7 +261,6 @@ TEST_F(DrillPanelTest, LookAtPinyinAndListenForPinyinHoldTheReading) {
 
 TEST_F(DrillPanelTest, ContinuousSwitchThroughTheCheckBoxAndItsLabel) {
     DrillPanel& p = make(Drill::SoundToCharacter);
-    EXPECT_EQ(controls->switchBox()->objectName(), QStringLiteral("chklianxu"));
     EXPECT_EQ(controls->switchLabel()->text(), QStringLiteral("开启连续练习模式"));
     EXPECT_EQ(controls->switchBox()->toolTip(), QStringLiteral("开启连续练习，将一直可以测试"));
     EXPECT_FALSE(controls->continuous());

@@ -50,42 +50,7 @@ TEST(LessonRecords, ListsByLessonKeyInDocumentOrder) {
     EXPECT_TRUE(readRecordList(XmlDocument(), QStringLiteral("lesson101"), "Chinese").isEmpty());
 }
 
-TEST(LessonRecords, UnitSelectionByModes) {
-    const XmlDocument doc =
-        document(record("lesson201", QStringLiteral("春"), QStringLiteral("chūn"), QStringLiteral("1")) +
-                 record("lesson203", QStringLiteral("夏"), QStringLiteral("xià"), QStringLiteral("0")) +
-                 record("lesson301", QStringLiteral("秋"), QStringLiteral("qiū"), QStringLiteral("1")) +
-                 record("lesson501", QStringLiteral("冬"), QStringLiteral("dōng"), QStringLiteral("1")) +
-                 record("lesson502", QStringLiteral("雪"), QStringLiteral("xuě"), QString()) +
-                 record("lesson510", QStringLiteral("风"), QStringLiteral("fēng"), QStringLiteral("0")));
-    struct Case {
-        QString keys;
-        UnitSelectionMode mode;
-        QStringList chars;
-    };
-    const Case cases[] = {
-        {QStringLiteral("lesson2,lesson5,"),
-         UnitSelectionMode::All,
-         {QStringLiteral("春"), QStringLiteral("夏"), QStringLiteral("冬"), QStringLiteral("雪"),
-          QStringLiteral("风")}},
-        {QStringLiteral("lesson2,lesson5,"),
-         UnitSelectionMode::MustMaster,
-         {QStringLiteral("春"), QStringLiteral("冬")}},
-        {QStringLiteral("lesson2,lesson5,"),
-         UnitSelectionMode::RecogniseOnly,
-         {QStringLiteral("夏"), QStringLiteral("风")}},
-        {QStringLiteral("lesson3,"), UnitSelectionMode::All, {QStringLiteral("秋")}},
-        {QString(), UnitSelectionMode::All, {}},
-    };
-    for (const Case& c : cases) {
-        QStringList chars{QStringLiteral("stale")};
-        QStringList pinyins{QStringLiteral("stale")};
-        EXPECT_EQ(readUnitSelection(doc, c.keys, c.mode, chars, pinyins), c.chars.size())
-            << c.keys.toStdString();
-        EXPECT_EQ(chars, c.chars) << c.keys.toStdString();
-        EXPECT_EQ(pinyins.size(), chars.size());
-    }
-}
+// Choosing by units and by type is checked through the character table, which reads with it.
 
 TEST(LessonRecords, LookupByCharacterPath) {
     const XmlDocument doc =

@@ -28,8 +28,6 @@ public:
 
     const QStringList& calls() const { return calls_; }
     void clearCalls() { calls_.clear(); }
-    // Variables set since the current movie was set, in the order they were set.
-    const QList<QPair<QString, QString>>& variables() const { return variables_; }
     int backgroundColor() const { return background_; }
 
     // Makes setMovie fail (host blank), as a missing or broken movie file would.
