@@ -21,6 +21,7 @@
 #include "writing/pad_input.h"
 #include "writing/pad_link.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QTimer>
@@ -57,6 +58,9 @@ void showAndPaint(QWidget& window) {
 int runApplication(int argc, char** argv) {
     const StartupTrace trace;
     QApplication app(argc, argv);
+    // The accessibility bridge starts a thread of its own on first use. No thread can start while
+    // another one is loading libraries, so the bridge comes up before the audio worker begins.
+    QAccessible::isActive();
     // The audio engine loads and opens its devices on a worker thread while the window is built.
     // Not earlier: loading libraries is serialised, and the toolkit loads its own plugins first.
     const QString modules = executableDirectory();
