@@ -15,7 +15,7 @@ QH_PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-translations-l10n
     qml6-module-qtquick qml6-module-qtquick-shapes qml6-module-qtqml qml6-module-qtqml-models
     qml6-module-qtqml-workerscript qml6-module-qtquick-window
-    libpugixml-dev libsdl2-dev libmpg123-dev libxcb1-dev libzinnia-dev zinnia-utils tegaki-zinnia-simplified-chinese
+    libpugixml-dev libsdl2-dev libmpg123-dev libxcb1-dev libfontconfig-dev libzinnia-dev zinnia-utils tegaki-zinnia-simplified-chinese
     googletest libgtest-dev libgmock-dev libbenchmark-dev clang libclang-rt-14-dev
     fonts-wqy-zenhei fonts-arphic-ukai fonts-arphic-uming fonts-lxgw-wenkai
     espeak-ng libespeak-ng-dev sox libsox-fmt-mp3 lame libmp3lame-dev unicode-data

@@ -57,6 +57,7 @@ void showAndPaint(QWidget& window) {
 
 int runApplication(int argc, char** argv) {
     const StartupTrace trace;
+    FontConfigurationLoader fontConfiguration;
     QApplication app(argc, argv);
     // The accessibility bridge starts a thread of its own on first use. No thread can start while
     // another one is loading libraries, so the bridge comes up before the audio worker begins.
@@ -90,6 +91,8 @@ int runApplication(int argc, char** argv) {
     AppServices services{directory, prompter, audio,  audio,   movieHosts,
                          launcher,  pad,      random, records, companions};
 
+    // The window's first caption needs the font configuration.
+    fontConfiguration.wait();
     MainWindow window(services);
     trace.mark("main-window-constructed");
     prompter.setParent(&window);

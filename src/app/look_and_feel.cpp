@@ -10,6 +10,9 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include <fontconfig/fontconfig.h>
+#include <system_error>
+
 namespace qinghe {
 
 namespace {
@@ -76,6 +79,23 @@ void installChineseTranslations(QApplication& app) {
         QApplication::installTranslator(translator);
     } else {
         delete translator;
+    }
+}
+
+FontConfigurationLoader::FontConfigurationLoader() {
+    try {
+        thread_ = std::thread([] { FcInit(); });
+    } catch (const std::system_error&) {
+    }
+}
+
+FontConfigurationLoader::~FontConfigurationLoader() {
+    wait();
+}
+
+void FontConfigurationLoader::wait() {
+    if (thread_.joinable()) {
+        thread_.join();
     }
 }
 
